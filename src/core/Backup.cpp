@@ -1,0 +1,3 @@
+#include "core/Backup.h"
+
+namespace orvex {}  // namespace orvex

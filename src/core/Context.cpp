@@ -1,0 +1,3 @@
+#include "core/Context.h"
+
+namespace orvex {}  // namespace orvex

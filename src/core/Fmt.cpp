@@ -1,0 +1,3 @@
+#include "core/Fmt.h"
+
+namespace orvex {}  // namespace orvex

@@ -1,0 +1,3 @@
+#include "core/Lang.h"
+
+namespace orvex {}  // namespace orvex

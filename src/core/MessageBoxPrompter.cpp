@@ -1,0 +1,3 @@
+#include "core/MessageBoxPrompter.h"
+
+namespace orvex {}  // namespace orvex

@@ -1,0 +1,3 @@
+#include "core/Money.h"
+
+namespace orvex {}  // namespace orvex

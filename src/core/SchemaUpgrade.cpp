@@ -1,0 +1,3 @@
+#include "core/SchemaUpgrade.h"
+
+namespace orvex {}  // namespace orvex

@@ -1,0 +1,3 @@
+#include "core/Settings.h"
+
+namespace orvex {}  // namespace orvex

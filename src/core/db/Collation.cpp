@@ -1,0 +1,3 @@
+#include "core/db/Collation.h"
+
+namespace orvex {}  // namespace orvex

@@ -1,0 +1,3 @@
+#include "core/db/Database.h"
+
+namespace orvex {}  // namespace orvex

@@ -1,0 +1,3 @@
+#include "core/db/DateNumber.h"
+
+namespace orvex {}  // namespace orvex

@@ -1,0 +1,3 @@
+#include "core/db/FieldBinding.h"
+
+namespace orvex {}  // namespace orvex

@@ -1,0 +1,3 @@
+#include "core/db/JetSql.h"
+
+namespace orvex {}  // namespace orvex

@@ -1,0 +1,3 @@
+#include "core/db/RowSet.h"
+
+namespace orvex {}  // namespace orvex

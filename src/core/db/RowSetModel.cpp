@@ -1,0 +1,3 @@
+#include "core/db/RowSetModel.h"
+
+namespace orvex {}  // namespace orvex

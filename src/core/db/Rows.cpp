@@ -1,0 +1,3 @@
+#include "core/db/Rows.h"
+
+namespace orvex {}  // namespace orvex

@@ -1,0 +1,3 @@
+#include "users/Digest.h"
+
+namespace orvex {}  // namespace orvex
