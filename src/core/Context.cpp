@@ -1,3 +1,8 @@
 #include "core/Context.h"
 
-namespace orvex {}  // namespace orvex
+namespace orvex {
+
+Context::Context() = default;
+Context::~Context() = default;
+
+}  // namespace orvex

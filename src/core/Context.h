@@ -1,3 +1,26 @@
 #pragma once
 
-namespace orvex {}  // namespace orvex
+#include "core/CurrentUser.h"
+#include "core/db/Database.h"
+
+namespace orvex {
+
+struct Windows;
+
+// The program's shared state, handed to every window: the one database connection, the current
+// user, whether a network client has lost its server, and the registry of the single instance of
+// every window. A test builds one on a temporary program folder.
+class Context {
+public:
+    Context();
+    ~Context();
+    Context(const Context&) = delete;
+    Context& operator=(const Context&) = delete;
+
+    Database db;
+    CurrentUser user;
+    bool serverLinkDown = false;  // a network client without its notification server refuses changes
+    Windows* windows = nullptr;   // filled in start-up order; owned by the program's main
+};
+
+}  // namespace orvex
