@@ -41,6 +41,8 @@ function(orvex_add_test name)
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} orvex_testsupport GTest::gtest GTest::gmock)
     orvex_set_defaults(${name})
+    # Qt values print readably in failure messages.
+    target_compile_options(${name} PRIVATE -include ${PROJECT_SOURCE_DIR}/tests/support/QtPrinters.h)
     add_dependencies(${name} orvex_image)
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST

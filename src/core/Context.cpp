@@ -2,7 +2,7 @@
 
 namespace orvex {
 
-Context::Context() = default;
+Context::Context() : network(std::make_unique<StandAloneNetwork>()) {}
 Context::~Context() = default;
 
 }  // namespace orvex

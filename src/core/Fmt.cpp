@@ -61,10 +61,14 @@ QString SqlTime(const QTime& time) {
 }
 
 QString TimeText(const QTime& time) {
-    return QStringLiteral("%1:%2").arg(time.hour(), 2, 10, QChar(u'0')).arg(time.minute(), 2, 10, QChar(u'0'));
+    return QStringLiteral("%1:%2")
+        .arg(time.hour(), 2, 10, QChar(u'0'))
+        .arg(time.minute(), 2, 10, QChar(u'0'));
 }
 
-QString HourMinute(int h, int m) { return QStringLiteral("%1:%2").arg(h).arg(m); }
+QString HourMinute(int h, int m) {
+    return QStringLiteral("%1:%2").arg(h).arg(m);
+}
 
 QString CommaToPoint(const QString& text) {
     QString result = text;
@@ -73,7 +77,9 @@ QString CommaToPoint(const QString& text) {
     return result;
 }
 
-QString SqlMoney(Money value) { return CommaToPoint(ShortestMoneyText(value)); }
+QString SqlMoney(Money value) {
+    return CommaToPoint(ShortestMoneyText(value));
+}
 
 QString MoneyText(Money value) {
     QString text = ShortestMoneyText(value);
@@ -85,7 +91,9 @@ QString MoneyText(Money value) {
     return text;
 }
 
-QString MoneyTextUah(Money value) { return MoneyText(value) + " грн."; }
+QString MoneyTextUah(Money value) {
+    return MoneyText(value) + " грн.";
+}
 
 Money KopecksToMoney(const QString& text) {
     bool ok = false;
@@ -97,17 +105,18 @@ Money KopecksToMoney(const QString& text) {
 }
 
 const QStringList& GenitiveMonths() {
-    static const QStringList months = QStringLiteral(
-        "січня,лютого,березня,квітня,травня,червня,липня,серпня,вересня,жовтня,листопада,грудня")
-                                          .split(u',');
+    static const QStringList months =
+        QStringLiteral(
+            "січня,лютого,березня,квітня,травня,червня,липня,серпня,вересня,жовтня,листопада,грудня")
+            .split(u',');
     return months;
 }
 
 const QStringList& NumberedMonthChoices() {
     static const QStringList choices = {
-        QStringLiteral("1 - січень"),   QStringLiteral("2 - лютий"),    QStringLiteral("3 - березень"),
-        QStringLiteral("4 - квітень"),  QStringLiteral("5 - травень"),  QStringLiteral("6 - червень"),
-        QStringLiteral("7 - липень"),   QStringLiteral("8 - серпень"),  QStringLiteral("9 - вересень"),
+        QStringLiteral("1 - січень"),  QStringLiteral("2 - лютий"),    QStringLiteral("3 - березень"),
+        QStringLiteral("4 - квітень"), QStringLiteral("5 - травень"),  QStringLiteral("6 - червень"),
+        QStringLiteral("7 - липень"),  QStringLiteral("8 - серпень"),  QStringLiteral("9 - вересень"),
         QStringLiteral("10- жовтень"), QStringLiteral("11- листопад"), QStringLiteral("12- грудень"),
     };
     return choices;
@@ -116,7 +125,10 @@ const QStringList& NumberedMonthChoices() {
 QString LongDate(const QDate& date) {
     // An invalid date has no month name to show.
     if (!date.isValid()) return {};
-    return QStringLiteral("%1 %2 %3р.").arg(date.day()).arg(GenitiveMonths()[date.month() - 1]).arg(date.year());
+    return QStringLiteral("%1 %2 %3р.")
+        .arg(date.day())
+        .arg(GenitiveMonths()[date.month() - 1])
+        .arg(date.year());
 }
 
 QString SqlText(const QString& text) {
@@ -166,6 +178,8 @@ QString LabelListHint(const QString& labels) {
     return parts.join(QStringLiteral("\n\r"));
 }
 
-void SetUserNameSource(std::function<QString(int)> userNameOf) { UserNameSource() = std::move(userNameOf); }
+void SetUserNameSource(std::function<QString(int)> userNameOf) {
+    UserNameSource() = std::move(userNameOf);
+}
 
 }  // namespace orvex

@@ -15,7 +15,9 @@ QString g_configFolder;
 QString g_photoFolder;
 QString g_programFolderOverride;
 
-QString Sep() { return QString(QDir::separator()); }
+QString Sep() {
+    return QString(QDir::separator());
+}
 
 QString ExecutableFolder() {
     if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
@@ -52,21 +54,39 @@ QString ProgramFolder() {
     return WithSeparator(QDir::toNativeSeparators(ExecutableFolder()));
 }
 
-QString LocalConfigFolder() { return ProgramFolder() + "config" + Sep(); }
-QString WorkstationSettingsPath() { return LocalConfigFolder() + "sdata.opt"; }
-QString ConfigFolder() { return g_configFolder; }
-QString PracticeSettingsPath() { return ConfigFolder() + "net.opt"; }
-QString PhotoFolder() { return g_photoFolder; }
-QString LocalDatabasePath() { return ProgramFolder() + "data" + Sep() + "data.base"; }
-QString DefaultBackupFolder() { return ProgramFolder() + "bkp" + Sep(); }
-QString ReportProjectPath() { return LocalConfigFolder() + "reports.rav"; }
-QString LanguagePath() { return LocalConfigFolder() + "ukr.lng"; }
+QString LocalConfigFolder() {
+    return ProgramFolder() + "config" + Sep();
+}
+QString WorkstationSettingsPath() {
+    return LocalConfigFolder() + "sdata.opt";
+}
+QString ConfigFolder() {
+    return g_configFolder;
+}
+QString PracticeSettingsPath() {
+    return ConfigFolder() + "net.opt";
+}
+QString PhotoFolder() {
+    return g_photoFolder;
+}
+QString LocalDatabasePath() {
+    return ProgramFolder() + "data" + Sep() + "data.base";
+}
+QString DefaultBackupFolder() {
+    return ProgramFolder() + "bkp" + Sep();
+}
+QString ReportProjectPath() {
+    return LocalConfigFolder() + "reports.rav";
+}
+QString LanguagePath() {
+    return LocalConfigFolder() + "ukr.lng";
+}
 
 void InitPaths() {
     const QString settings =
         ReadSettingsGroup(WorkstationSettingsPath(), QStringLiteral("NETWORK;SERVER;NETBASE;NETOPT;"));
-    const bool client = GetSettingText(QStringLiteral("NETWORK"), settings) == u"1"
-                        && GetSettingText(QStringLiteral("SERVER"), settings) != u"1";
+    const bool client = GetSettingText(QStringLiteral("NETWORK"), settings) == u"1" &&
+                        GetSettingText(QStringLiteral("SERVER"), settings) != u"1";
     if (!client) {
         g_photoFolder = ProgramFolder() + "photo" + Sep();
         g_configFolder = LocalConfigFolder();

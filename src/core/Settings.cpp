@@ -31,7 +31,8 @@ QStringList LinesForReading(const QString& file) {
 }
 
 // The lines to rewrite. A file that exists but cannot be read is reported rather than
-// overwritten, since writing would silently drop every setting in it.
+// overwritten, since writing would silently drop every setting in it; a damaged (binary) file
+// holds no settings to keep and is replaced.
 QStringList LinesForWriting(const QString& file) {
     if (!FileUsable(file)) return {};
     QStringList lines = ReadTextLines(file);
@@ -136,6 +137,8 @@ void WriteSetting(const QString& name, const QString& value) {
     WriteSettingsGroup(WorkstationSettingsPath(), changes);
 }
 
-void WriteSettingInt(const QString& name, int value) { WriteSetting(name, QString::number(value)); }
+void WriteSettingInt(const QString& name, int value) {
+    WriteSetting(name, QString::number(value));
+}
 
 }  // namespace orvex

@@ -48,7 +48,10 @@ void WriteTextLines(const QString& path, const QStringList& lines) {
         bytes += "\r\n";
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // The explicit flush matters: commit() does not notice a buffered write that fails on close
+    // (a full disk), and would put the truncated file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit())
         throw FileError(QStringLiteral("Не вдається записати файл %1: %2").arg(path, file.errorString()));
 }
 

@@ -64,7 +64,9 @@ TEST_F(BackupTest, KeepsTheNewestCopies) {
         const QStringList left = Copies();
         EXPECT_EQ(left.size(), c.left) << "keep " << c.keep << ", present " << c.present;
         EXPECT_EQ(left.last(), "20070402.bkp");
-        if (c.left > 1) EXPECT_EQ(left.first(), names[c.present - c.left + 1]) << "the oldest go first";
+        if (c.left > 1) {
+            EXPECT_EQ(left.first(), names[c.present - c.left + 1]) << "the oldest go first";
+        }
     }
 }
 

@@ -20,7 +20,10 @@ public:
     enum class ComboValue { Index, Text };
 
     FieldBinding(RowSet& rows, const QString& column, QWidget* field, QObject* parent = nullptr);
-    void SetComboValue(ComboValue kind) { m_comboValue = kind; Show(); }
+    void SetComboValue(ComboValue kind) {
+        m_comboValue = kind;
+        Show();
+    }
     // Shown read-only whatever the row set's state (computed or protected fields).
     void SetReadOnly(bool readOnly);
     QWidget* field() const { return m_field; }

@@ -90,7 +90,7 @@ public:
     std::function<void(RowSet&)> afterPost;
 
 Q_SIGNALS:
-    void reset();                      // opened, closed, requeried or refiltered
+    void reset();                       // opened, closed, requeried or refiltered
     void currentChanged(int position);  // another row became current
     void rowChanged(int position);      // the shown values of a row changed
     void stateChanged(orvex::RowSet::State state);
@@ -99,7 +99,14 @@ private:
     int Physical(int position) const { return m_visible[size_t(position)]; }
     QVariant Stored(int physicalRow, int column) const;
     int RequireColumn(const QString& column) const;
+    struct FilterTest {
+        int column = -1;  // -1: every row passes
+        Rows::Probe probe;
+    };
+    bool EditedEquals(int column, const Rows::Probe& probe) const;
+    FilterTest ParseFilter(const QString& filter) const;  // throws DbError for a malformed one
     bool PassesFilter(int physicalRow) const;
+    void CheckBrowseMode();  // posts a modified row, cancels an untouched one
     void RebuildVisible();
     void SetState(State state);
     void Load(const QVariant& keepKey);
@@ -110,14 +117,15 @@ private:
     QString m_key;
     QString m_filter;
     int m_filterColumn = -1;
-    QVariant m_filterValue;
+    Rows::Probe m_filterProbe;
     Rows m_rows;
     std::vector<int> m_visible;
     int m_position = -1;
+    int m_returnPosition = -1;  // where Cancel of an insert goes back to
     bool m_eof = false;
     State m_state = State::Inactive;
     std::vector<QVariant> m_edit;  // the current row's values while editing or inserting
-    std::vector<int> m_changed;     // columns changed since Edit/Append
+    std::vector<int> m_changed;    // columns changed since Edit/Append
 };
 
 }  // namespace orvex
