@@ -6,8 +6,8 @@ foreach(name ukr.lng)
     file(COPY_FILE ${IMAGE}/config/${name} ${STAGE}/config/${name} ONLY_IF_DIFFERENT)
 endforeach()
 
-# Kept once made: settings and records entered by the user.
-foreach(rel config/sdata.opt config/net.opt data/data.base)
+# Kept once made: settings, phrases and records entered by the user.
+foreach(rel config/sdata.opt config/net.opt config/menus.cfg data/data.base)
     if(NOT EXISTS ${STAGE}/${rel})
         file(COPY_FILE ${IMAGE}/${rel} ${STAGE}/${rel})
     endif()

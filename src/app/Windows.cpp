@@ -9,6 +9,9 @@
 #include "core/TMainForm.h"
 #include "core/TMainOptionsForm.h"
 #include "network/TNetForm.h"
+#include "patients/TAddUser.h"
+#include "patients/TKartForm.h"
+#include "patients/TKartFormulaForm.h"
 #include "users/TDocSelForm.h"
 #include "users/TLoginForm.h"
 #include "users/TPassForm.h"
@@ -41,10 +44,13 @@ void CreateWindows(Context& ctx, const std::function<void(const QString&)>& stag
     w.pass = new TPassForm;
 
     next("менеджер груп...");
+    w.kart = new TKartForm(ctx);
 
     next("фото зубів...");
     w.mainOptions = new TMainOptionsForm(ctx);
     w.docSel = new TDocSelForm(ctx);
+    w.addUser = new TAddUser;
+    w.kartFormula = new TKartFormulaForm(ctx);
 
     next("фін. облік...");
     next("меню...");
@@ -56,8 +62,11 @@ void DestroyWindows(Context& ctx) {
     if (!ctx.windows) return;
     Windows& w = *ctx.windows;
     // Dialogs first, the main and connection windows last, in reverse order of creation.
+    delete w.kartFormula;
+    delete w.addUser;
     delete w.docSel;
     delete w.mainOptions;
+    delete w.kart;
     delete w.pass;
     delete w.userCfg;
     delete w.about;

@@ -15,6 +15,9 @@ class TUserCfgForm;
 class TPassForm;
 class TMainOptionsForm;
 class TDocSelForm;
+class TKartForm;
+class TKartFormulaForm;
+class TAddUser;
 
 // The single instance of every window, created once at start-up and kept until the program ends.
 // Windows reach each other only through here; a window not built yet is null.
@@ -26,8 +29,11 @@ struct Windows {
     TAboutForm* about = nullptr;
     TUserCfgForm* userCfg = nullptr;
     TPassForm* pass = nullptr;
+    TKartForm* kart = nullptr;
     TMainOptionsForm* mainOptions = nullptr;
     TDocSelForm* docSel = nullptr;
+    TAddUser* addUser = nullptr;
+    TKartFormulaForm* kartFormula = nullptr;
 };
 
 // Creates the connection and network settings windows; creating the connection window makes the

@@ -25,7 +25,10 @@ QString VersionText() { return QStringLiteral("Версія: 8.0 b59"); }
 
 TAboutForm::TAboutForm(Context& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx) {
     setWindowTitle(QStringLiteral("Система ведення документації та обліку \"Orvex\""));
-    setStyleSheet(QStringLiteral("TAboutForm { background: #24466b; } QLabel { color: white; }"));
+    // Selected by name: a type selector would need the namespaced class name, and without the dark
+    // background the white texts were unreadable.
+    setObjectName(QStringLiteral("about"));
+    setStyleSheet(QStringLiteral("#about { background: #24466b; } QLabel { color: white; }"));
 
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(28, 24, 28, 18);

@@ -31,6 +31,7 @@
 #include "core/Settings.h"
 #include "core/TAboutForm.h"
 #include "core/TMainOptionsForm.h"
+#include "patients/TKartForm.h"
 #include "scheduling/DueReminders.h"
 #include "users/Accounts.h"
 #include "users/TLoginForm.h"
@@ -127,7 +128,7 @@ void TMainForm::BuildMenus() {
 
     QMenu* reg = menuBar()->addMenu(QStringLiteral("&Реєстратура"));
     const QString r = QStringLiteral("Реєстратура");
-    AddItem(reg, r, QStringLiteral("Картотека"), nullptr, QKeySequence(QStringLiteral("Ctrl+K")));
+    AddItem(reg, r, QStringLiteral("Картотека"), &TMainForm::OpenCardFile, QKeySequence(QStringLiteral("Ctrl+K")));
     AddItem(reg, r, QStringLiteral("Пошук"), nullptr, QKeySequence(QStringLiteral("Ctrl+F")));
     AddItem(reg, r, QStringLiteral("Тижневий графік"), nullptr, QKeySequence(QStringLiteral("Ctrl+W")));
     AddItem(reg, r, QStringLiteral("Нагадування"), nullptr);
@@ -202,7 +203,9 @@ QWidget* TMainForm::BuildLeftPanel() {
     weekButton = Button(QStringLiteral("Тижневий графік"), panel);
     printButton = Button(QStringLiteral("Друк"), panel);
     searchButton = Button(QStringLiteral("Пошук пацієнтів"), panel);
-    for (QPushButton* button : {cardButton, weekButton, printButton, searchButton}) {
+    connect(cardButton, &QPushButton::clicked, this, &TMainForm::OpenCardFile);
+    v->addWidget(cardButton);
+    for (QPushButton* button : {weekButton, printButton, searchButton}) {
         button->setEnabled(false);  // their windows come with later parts of the program
         v->addWidget(button);
     }
@@ -223,6 +226,7 @@ QWidget* TMainForm::BuildDayPanel() {
     dayGrid->verticalHeader()->hide();
     dayGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     dayGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    dayGrid->viewport()->installEventFilter(this);
     v->addWidget(dayGrid, 1);
 
     lockTestPanel = new QWidget(panel);
@@ -288,9 +292,9 @@ void TMainForm::ApplyRights() {
     action(QStringLiteral("Звіт/Звітність МОЗ"))->setEnabled(access.healthReports);
 }
 
-void TMainForm::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    FitGridColumns();
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == dayGrid->viewport() && event->type() == QEvent::Resize) FitGridColumns();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::FitGridColumns() {
@@ -314,7 +318,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::SwitchUser() {
-    // The card file, once it exists, is closed here before the login.
+    if (TKartForm* kart = Kart(); kart && kart->isVisible()) kart->close();
     hide();
     if (m_ctx.windows && m_ctx.windows->login) m_ctx.windows->login->exec();
 }
@@ -366,7 +370,8 @@ void TMainForm::DispatchNotification(const QString& word) {
     } else if (word == kReminderRefresh) {
         NagadTimer->RefreshNowAndRestart();
     } else if (word == kMenuRefresh) {
-        // The card file reloads its template menus here once it exists.
+        // The visit page's template menus reload here too once they exist.
+        if (TKartForm* kart = Kart()) kart->ReloadQuickMenus();
     } else {
         m_ctx.network->ReceiveAnswer(word);
     }
@@ -383,8 +388,8 @@ void TMainForm::AppointmentRefreshTick(bool) {
 
 void TMainForm::CardRefreshTick(bool secondTick) {
     cardRefreshPending = false;
-    // The card file's patient list (or, while it is edited, the pending flag) and the groups
-    // manager's lists are refreshed here once those windows exist.
+    if (TKartForm* kart = Kart()) kart->CardRefreshTick();
+    // The groups manager's lists are refreshed here too once it exists.
     if (secondTick) {
         NznRTimer->RefreshNow();
         NznRTimer->ResetCount();
@@ -393,7 +398,7 @@ void TMainForm::CardRefreshTick(bool secondTick) {
 
 void TMainForm::VisitRefreshTick(bool) {
     visitRefreshPending = false;
-    // The card file's visit list is reloaded here once it exists.
+    if (TKartForm* kart = Kart()) kart->VisitRefreshTick();
 }
 
 void TMainForm::ReminderRefreshTick(bool) {
@@ -407,19 +412,20 @@ void TMainForm::ReminderRefreshTick(bool) {
 }
 
 void TMainForm::OpenCardByName(const QString& name) {
-    OpenCard("SELECT [pac].[arch] FROM [pac] WHERE [pac].[pname]=" + SqlText(name),
+    OpenCard(QStringLiteral("pname"), name, "SELECT [pac].[arch] FROM [pac] WHERE [pac].[pname]=" + SqlText(name),
              "SELECT [groups].[gname] FROM [pac], [groups] WHERE ([pac].[pname]=" + SqlText(name) +
                  ") AND ([pac].[arch]=[groups].[gid])");
 }
 
 void TMainForm::OpenCardById(int pid) {
     const QString number = QString::number(pid);
-    OpenCard("SELECT [pac].[arch] FROM [pac] WHERE [pac].[pid]=" + number,
+    OpenCard(QStringLiteral("pid"), pid, "SELECT [pac].[arch] FROM [pac] WHERE [pac].[pid]=" + number,
              "SELECT [groups].[gname] FROM [pac], [groups] WHERE ([pac].[pid]=" + number +
                  ") AND ([pac].[arch]=[groups].[gid])");
 }
 
-void TMainForm::OpenCard(const QString& archSql, const QString& groupSql) {
+void TMainForm::OpenCard(const QString& column, const QVariant& value, const QString& archSql,
+                         const QString& groupSql) {
     try {
         const Rows arch = m_ctx.db.Query(archSql);
         if (arch.Count() == 0) return;
@@ -432,9 +438,19 @@ void TMainForm::OpenCard(const QString& archSql, const QString& groupSql) {
             if (named.Count() > 0) groupName = named.Value(0, 0).toString();
         }
         if (groupName.isEmpty()) return;
-        // The card file is brought forward on the patient here once it exists.
+        if (TKartForm* kart = Kart()) kart->LocatePatient(groupName, column, value);
     } catch (const Error& e) {
         ShowError(e.text());
+    }
+}
+
+TKartForm* TMainForm::Kart() const { return m_ctx.windows ? m_ctx.windows->kart : nullptr; }
+
+void TMainForm::OpenCardFile() {
+    if (TKartForm* kart = Kart()) {
+        kart->show();
+        kart->raise();
+        kart->activateWindow();
     }
 }
 

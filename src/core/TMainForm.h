@@ -20,6 +20,7 @@ namespace orvex {
 
 class Context;
 class RefreshTimer;
+class TKartForm;
 
 // The window a logged-in user works in: the menus, the calendar and the day's appointments, the
 // buttons to the card file and the schedules, the clock, the reminder button, and the refresh
@@ -83,7 +84,9 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    // The day grid's columns follow the grid's own width, which the layout settles after the
+    // window's resize (and on the first showing).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
@@ -97,7 +100,10 @@ private:
     void ReminderRefreshTick(bool secondTick);
     void StartBlinking();
     void FitGridColumns();
-    void OpenCard(const QString& archSql, const QString& groupSql);
+    void OpenCard(const QString& column, const QVariant& value, const QString& archSql,
+                  const QString& groupSql);
+    TKartForm* Kart() const;
+    void OpenCardFile();
 
     void OpenUsers();
     void OpenBaseSettings();

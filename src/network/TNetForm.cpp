@@ -44,7 +44,7 @@ TNetForm::TNetForm(Context& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx) 
     network = new QCheckBox(QStringLiteral("Активна робота у мережі"), this);
     v->addWidget(network);
 
-    auto* form = new QFormLayout;
+    auto* form = m_form = new QFormLayout;
     role = new QComboBox(this);
     role->addItems({QStringLiteral("Клієнт"), QStringLiteral("Сервер")});
     form->addRow(QStringLiteral("Мережа"), role);
@@ -118,7 +118,8 @@ void TNetForm::UpdateEnabled() {
     role->setEnabled(on);
     host->setEnabled(client);
     folderButton->setEnabled(client);
-    defaultBaseNote->setVisible(!client);
+    // The whole row goes, so a client's window has no empty line where the note was.
+    m_form->setRowVisible(defaultBaseNote, !client);
 }
 
 void TNetForm::ChooseDatabaseFolder() {

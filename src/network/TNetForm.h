@@ -4,6 +4,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
@@ -40,6 +41,7 @@ protected:
 private:
     void UpdateEnabled();
     Context& m_ctx;
+    QFormLayout* m_form = nullptr;
 };
 
 }  // namespace orvex

@@ -71,6 +71,9 @@ TLoginForm::TLoginForm(Context& ctx, QWidget* parent) : QDialog(parent), m_ctx(c
     setFixedSize(sizeHint().expandedTo(QSize(380, 0)));
 }
 
+// The lookup points into this window's login list; nobody may call it once the window is gone.
+TLoginForm::~TLoginForm() { SetUserNameSource({}); }
+
 void TLoginForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     Rebuild();

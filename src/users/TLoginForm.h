@@ -19,6 +19,7 @@ class TLoginForm : public QDialog {
     Q_OBJECT
 public:
     explicit TLoginForm(Context& ctx, QWidget* parent = nullptr);
+    ~TLoginForm() override;  // withdraws the user-name lookup it installed
 
     const LoginList& loginList() const { return m_list; }
     // Rebuilds the list and selects LOGINDEX (done on every showing, and when the users window

@@ -1,5 +1,6 @@
 #include "users/TUserCfgForm.h"
 
+#include <QAbstractItemDelegate>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -60,6 +61,9 @@ TUserCfgForm::TUserCfgForm(Context& ctx, QWidget* parent) : QDialog(parent), m_c
     birth = new QDateEdit(this);
     birth->setCalendarPopup(true);
     birth->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    // A user without a birth date shows an empty field, not the editor's earliest date.
+    birth->setMinimumDate(QDate(1900, 1, 1));
+    birth->setSpecialValueText(QStringLiteral(" "));
     form->addRow(QStringLiteral("Дата народження:"), birth);
     room = new QComboBox(this);
     form->addRow(QStringLiteral("Кімната (кабінет):"), room);
@@ -72,8 +76,13 @@ TUserCfgForm::TUserCfgForm(Context& ctx, QWidget* parent) : QDialog(parent), m_c
     auto* rights = new QGroupBox(QStringLiteral("Права користувача"), this);
     auto* grid = new QGridLayout(rights);
     allreg = new QCheckBox(QStringLiteral("Реєстрація назначень для"), rights);
-    grid->addWidget(allreg, 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("усіх лікарів."), rights), 0, 1);
+    // The caption's second half follows the box directly, as one sentence.
+    auto* allregRow = new QHBoxLayout;
+    allregRow->setSpacing(4);
+    allregRow->addWidget(allreg);
+    allregRow->addWidget(new QLabel(QStringLiteral("усіх лікарів."), rights));
+    allregRow->addStretch(1);
+    grid->addLayout(allregRow, 0, 0, 1, 2);
     ctrlviz = new QCheckBox(QStringLiteral("Зміна налаштувань"), rights);
     rep = new QCheckBox(QStringLiteral("Перегляд звітності"), rights);
     medit = new QCheckBox(QStringLiteral("Дозволити змінювати меню"), rights);
@@ -247,8 +256,13 @@ void TUserCfgForm::EndRename() {
 }
 
 void TUserCfgForm::PostChanges() {
-    // An open editor hands its text to the row before it is written.
-    if (list->currentIndex().isValid()) list->closePersistentEditor(list->currentIndex());
+    // An open name editor hands its text to the row before it is written: closing the editor alone
+    // reverts it, which lost a new name typed just before the window was closed.
+    const QModelIndex editing = list->currentIndex();
+    if (QWidget* editor = editing.isValid() ? list->indexWidget(editing) : nullptr) {
+        list->itemDelegate()->setModelData(editor, m_model, editing);
+        list->closePersistentEditor(editing);
+    }
     list->setFocus();
     try {
         if (m_rows->IsOpen() && m_rows->state() != RowSet::State::Browse) m_rows->Post();

@@ -8,6 +8,7 @@
 #include "core/TextFile.h"
 #include "core/db/Database.h"
 #include "support/ProgramFolder.h"
+#include "templates/QuickMenus.h"
 #include "users/Digest.h"
 
 namespace orvex {
@@ -72,7 +73,7 @@ TEST_F(InstallationTest, DatabaseHoldsTheReportCodesRoomsAndCounter) {
 }
 
 TEST_F(InstallationTest, SettingsFilesAreWindows1251WithCrLf) {
-    for (const char* name : {"config/sdata.opt", "config/net.opt", "config/ukr.lng"}) {
+    for (const char* name : {"config/sdata.opt", "config/net.opt", "config/ukr.lng", "config/menus.cfg"}) {
         const QByteArray bytes = test::ReadFile(Path(QString::fromLatin1(name)));
         ASSERT_FALSE(bytes.isEmpty()) << name;
         EXPECT_TRUE(bytes.endsWith("\r\n")) << name;
@@ -91,6 +92,17 @@ TEST_F(InstallationTest, StandAloneWorkstationWithAdministratorWithoutPassword) 
         const QString group = ReadSettingsGroup(PracticeSettingsPath(), QString::fromLatin1(key) + ";");
         EXPECT_EQ(group, QString::fromLatin1(key) + "=##");
     }
+}
+
+TEST_F(InstallationTest, QuickMenusOfferPhrasesForEveryCardField) {
+    const QString file = Path("config/menus.cfg");
+    EXPECT_EQ(ReadTextLines(file).size(), kQuickMenuCount);
+    const QList<QStringList> menus = ReadQuickMenus(file);
+    for (int i = 0; i < kQuickMenuCount; ++i) {
+        EXPECT_GE(menus[i].size(), 2) << QuickMenuColumns()[i].toStdString();
+        for (const QString& phrase : menus[i]) EXPECT_FALSE(phrase.trimmed().isEmpty()) << i;
+    }
+    EXPECT_TRUE(menus[8].contains(QStringLiteral("A1")) && menus[8].contains(QStringLiteral("D4")));
 }
 
 TEST_F(InstallationTest, LanguageFileHasEveryKey) {

@@ -74,6 +74,7 @@ void RowSet::Open() {
 
 void RowSet::Close() {
     const bool wasOpen = IsOpen();
+    const bool wasEditing = m_state == State::Edit || m_state == State::Insert;
     m_rows = Rows();
     m_visible.clear();
     m_edit.clear();
@@ -84,6 +85,7 @@ void RowSet::Close() {
         SetState(State::Inactive);
         Q_EMIT reset();
     }
+    if (wasEditing && afterCancel) afterCancel(*this);
 }
 
 void RowSet::Requery() {
@@ -368,6 +370,7 @@ void RowSet::Cancel() {
         SetState(State::Browse);
         Q_EMIT reset();
         Q_EMIT currentChanged(m_position);
+        if (afterCancel) afterCancel(*this);
         return;
     }
     if (m_state != State::Edit) return;
@@ -375,6 +378,7 @@ void RowSet::Cancel() {
     m_changed.clear();
     SetState(State::Browse);
     Q_EMIT rowChanged(m_position);
+    if (afterCancel) afterCancel(*this);
 }
 
 void RowSet::Delete() {
@@ -386,6 +390,7 @@ void RowSet::Delete() {
     const int keyColumn = RequireColumn(m_key);
     if (m_table.isEmpty()) throw DbError("Набір даних не можна змінювати.");
     const int physical = Physical(m_position);
+    const bool wasEditing = m_state == State::Edit;
     m_db.ExecNative("DELETE FROM " + Quoted(m_table) + " WHERE " + Quoted(m_key) + "=?",
                     {Stored(physical, keyColumn)});
     m_edit.clear();
@@ -396,6 +401,7 @@ void RowSet::Delete() {
     SetState(State::Browse);
     Q_EMIT reset();
     Q_EMIT currentChanged(m_position);
+    if (wasEditing && afterCancel) afterCancel(*this);
 }
 
 void RowSet::SetFilter(const QString& filter) {

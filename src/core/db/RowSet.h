@@ -88,6 +88,8 @@ public:
     std::function<bool(RowSet&)> beforeEdit;  // false refuses the edit (the record lock)
     std::function<void(RowSet&)> beforePost;  // may throw to stop the post
     std::function<void(RowSet&)> afterPost;
+    // An edit ended without being written: cancelled, or dropped by closing or deleting the row.
+    std::function<void(RowSet&)> afterCancel;
 
 Q_SIGNALS:
     void reset();                       // opened, closed, requeried or refiltered
