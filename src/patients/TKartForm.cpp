@@ -182,10 +182,21 @@ QWidget* TKartForm::BuildListPane() {
 
 QWidget* TKartForm::BuildCardPage() {
     auto* page = new QWidget(this);
-    auto* grid = new QGridLayout(page);
-    grid->setColumnStretch(1, 1);
+    // The head (identity, dates, contact) beside the photo; the card's examination fields below.
+    auto* outer = new QVBoxLayout(page);
+    auto* head = new QHBoxLayout;
+    auto* grid = new QGridLayout;
+    head->addLayout(grid, 1);
+    outer->addLayout(head);
+    auto* fields = new QGridLayout;
+    outer->addLayout(fields, 1);
+    constexpr int kLabelWidth = 215;
+    for (QGridLayout* g : {grid, fields}) {
+        g->setColumnMinimumWidth(0, kLabelWidth);
+        g->setColumnStretch(1, 1);
+        g->setHorizontalSpacing(10);
+    }
     grid->setColumnStretch(3, 1);
-    grid->setHorizontalSpacing(10);
 
     auto bind = [this](const char* column, QWidget* field) {
         new FieldBinding(*m_patients, QString::fromLatin1(column), field, this);
@@ -203,8 +214,8 @@ QWidget* TKartForm::BuildCardPage() {
     doctor = new QLabel(page);
     grid->addWidget(FieldLabel(QStringLiteral("Номер хворого"), page), 1, 0);
     grid->addWidget(number, 1, 1);
-    grid->addWidget(FieldLabel(QStringLiteral("Лікар:"), page), 1, 2);
-    grid->addWidget(doctor, 1, 3);
+    grid->addWidget(FieldLabel(QStringLiteral("Лікар:"), page), 2, 0);
+    grid->addWidget(doctor, 2, 1, 1, 3);
 
     birth = new QDateEdit(page);
     birth->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
@@ -214,20 +225,22 @@ QWidget* TKartForm::BuildCardPage() {
     bind("birth", birth);
     connect(birth, &QDateEdit::dateChanged, this, &TKartForm::BirthChanged);
     age = new QLabel(page);
+    age->setMinimumWidth(40);
     auto* birthRow = new QHBoxLayout;
     birthRow->addWidget(birth);
+    birthRow->addSpacing(12);
     birthRow->addWidget(new QLabel(QStringLiteral("Вік:"), page));
     birthRow->addWidget(age);
     birthRow->addStretch(1);
-    grid->addWidget(FieldLabel(QStringLiteral("Дата народження"), page), 2, 0);
-    grid->addLayout(birthRow, 2, 1);
+    grid->addWidget(FieldLabel(QStringLiteral("Дата народження"), page), 3, 0);
+    grid->addLayout(birthRow, 3, 1);
 
     regdat = new QDateEdit(page);
     regdat->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     regdat->setCalendarPopup(true);
     bind("regdat", regdat);
-    grid->addWidget(FieldLabel(QStringLiteral("Дата реєстрації:"), page), 2, 2);
-    grid->addWidget(regdat, 2, 3, Qt::AlignLeft);
+    grid->addWidget(FieldLabel(QStringLiteral("Дата реєстрації:"), page), 1, 2);
+    grid->addWidget(regdat, 1, 3, Qt::AlignLeft);
 
     sex = new QComboBox(page);
     sex->addItems({QStringLiteral("Ч"), QStringLiteral("Ж")});
@@ -242,8 +255,8 @@ QWidget* TKartForm::BuildCardPage() {
     sexRow->addWidget(residenceLabel);
     sexRow->addWidget(residence);
     sexRow->addStretch(1);
-    grid->addWidget(FieldLabel(QStringLiteral("Стать"), page), 3, 0);
-    grid->addLayout(sexRow, 3, 1);
+    grid->addWidget(FieldLabel(QStringLiteral("Стать"), page), 4, 0);
+    grid->addLayout(sexRow, 4, 1);
 
     photo = new QLabel(page);
     photo->setFixedSize(130, 130);
@@ -266,24 +279,27 @@ QWidget* TKartForm::BuildCardPage() {
     photoButtons->addWidget(showPhotos);
     photoButtons->addWidget(more);
     photoBox->addLayout(photoButtons);
-    grid->addLayout(photoBox, 3, 3, 4, 1, Qt::AlignRight | Qt::AlignTop);
+    head->addLayout(photoBox);
 
     PhotoTimer = new QTimer(this);
     PhotoTimer->setSingleShot(true);
     PhotoTimer->setInterval(100);
     connect(PhotoTimer, &QTimer::timeout, this, &TKartForm::LoadPhoto);
 
-    int row = 4;
+    int row = 5;
+    QGridLayout* target = grid;
     auto addLine = [&](const char* column, const QString& caption, int span = 1) {
         auto* field = new QLineEdit(page);
         bind(column, field);
-        grid->addWidget(FieldLabel(caption, page), row, 0);
-        grid->addWidget(field, row, 1, 1, span);
+        target->addWidget(FieldLabel(caption, page), row, 0);
+        target->addWidget(field, row, 1, 1, span);
         ++row;
         return field;
     };
-    addLine("adres", QStringLiteral("Адреса"));
+    addLine("adres", QStringLiteral("Адреса"), 3);
     addLine("tel", QStringLiteral("Телефон"));
+    target = fields;
+    row = 0;
     addLine("posada", QStringLiteral("Місце роботи,\nпосада"), 3);
 
     for (int line = 0; line < kQuickMenuCount; ++line) {
@@ -300,8 +316,8 @@ QWidget* TKartForm::BuildCardPage() {
     auto* formula = new QPushButton(QStringLiteral("Формула"), page);
     connect(formula, &QPushButton::clicked, this, &TKartForm::ShowFormula);
     formula->setObjectName(QStringLiteral("cardFormula"));
-    grid->addWidget(formula, row, 3, Qt::AlignRight);
-    grid->setRowStretch(row + 1, 1);
+    fields->addWidget(formula, row, 3, Qt::AlignRight);
+    fields->setRowStretch(row + 1, 1);
     return page;
 }
 

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <functional>
 
@@ -147,12 +148,20 @@ TKartFormulaForm::TKartFormulaForm(Context& ctx, QWidget* parent)
     v->addWidget(m_lower, 0, Qt::AlignHCenter);
     v->addWidget(codeRow(), 0, Qt::AlignHCenter);
 
-    legend = new QLabel(this);
-    QFont mono(QStringLiteral("DejaVu Sans Mono"));
-    mono.setStyleHint(QFont::Monospace);
-    mono.setPointSize(7);
-    legend->setFont(mono);
-    v->addWidget(legend, 0, Qt::AlignHCenter);
+    for (int r = 0; r < 2; ++r) {
+        auto* row = new QWidget(this);
+        row->setFixedSize(kJawWidth, 16);
+        QList<QLabel*> labels;
+        for (int k = 0; k < 16; ++k) {
+            auto* label = new QLabel(row);
+            label->setAlignment(Qt::AlignCenter);
+            label->setGeometry(int(k * kColumn) - 6, 0, int(kColumn) + 12, 16);
+            label->setStyleSheet(QStringLiteral("color: #404040; font-size: 9px;"));
+            labels.append(label);
+        }
+        m_legendLabels.append(labels);
+        v->addWidget(row, 0, Qt::AlignHCenter);
+    }
 
     auto* close = new QPushButton(QStringLiteral("Закрити"), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -185,7 +194,14 @@ void TKartFormulaForm::ShowPatient() {
     TKartForm* kart = m_ctx.windows ? m_ctx.windows->kart : nullptr;
     const int type = GetSettingInt(QStringLiteral("FORMULA_TYPE"),
                                    ReadSettingsGroup(PracticeSettingsPath(), QStringLiteral("FORMULA_TYPE;")));
-    legend->setText(FormulaLegend(type).join(u'\n'));
+    m_legend = FormulaLegend(type);
+    static const QRegularExpression tooth(QStringLiteral("\\d+(\\([IVX]+\\))?"));
+    for (int r = 0; r < m_legendLabels.size(); ++r) {
+        QStringList numbers;
+        for (auto it = tooth.globalMatch(m_legend.value(r)); it.hasNext();) numbers << it.next().captured();
+        for (int k = 0; k < 16; ++k) m_legendLabels[r][k]->setText(numbers.value(k));
+        m_legendLabels[r][0]->parentWidget()->setVisible(r < m_legend.size());
+    }
     if (!kart || !kart->HasPatient()) {
         close();
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
 class QLabel;
@@ -28,7 +29,8 @@ public:
     int selectedPosition() const { return m_selected; }
     QString CodeShown(int position) const;  // the label of a position (1–32)
 
-    QLabel* legend = nullptr;
+    // The legend lines shown under the chart, each number under its tooth.
+    const QStringList& legendRows() const { return m_legend; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -42,6 +44,8 @@ private:
     JawPicture* m_upper = nullptr;
     JawPicture* m_lower = nullptr;
     QList<QLabel*> m_codes;  // 32, in position order
+    QList<QList<QLabel*>> m_legendLabels;  // two rows of 16
+    QStringList m_legend;
     int m_selected = 0;
 };
 

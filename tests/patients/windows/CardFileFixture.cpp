@@ -91,6 +91,7 @@ void CardFileTest::Type(QWidget* widget, const QString& text) {
 
 void CardFileTest::SaveShot(QWidget* widget, const QString& name) {
     QDir().mkpath(QStringLiteral(ORVEX_SCREENS_DIR));
+    QApplication::processEvents();  // pending layout requests, as a shown window would have had
     widget->grab().save(QStringLiteral(ORVEX_SCREENS_DIR) + "/" + name + ".png");
 }
 

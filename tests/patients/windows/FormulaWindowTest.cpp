@@ -67,13 +67,15 @@ TEST_F(FormulaWindowTest, ClearingCanBeCancelledAndTheWindowFollowsThePatient) {
 }
 
 TEST_F(FormulaWindowTest, LegendFollowsTheNotationSetting) {
-    const QString standard = formula().legend->text();
+    const QStringList standard = formula().legendRows();
+    EXPECT_EQ(standard.size(), 1);
     QString change;
     AppendSetting(QStringLiteral("FORMULA_TYPE"), QStringLiteral("1"), change);
     WriteSettingsGroup(PracticeSettingsPath(), change);
     formula().ShowPatient();
-    EXPECT_NE(formula().legend->text(), standard);
-    EXPECT_TRUE(formula().legend->text().contains(QStringLiteral("18     17")));
+    EXPECT_NE(formula().legendRows(), standard);
+    ASSERT_EQ(formula().legendRows().size(), 2);
+    EXPECT_TRUE(formula().legendRows()[0].contains(QStringLiteral("18     17")));
     Set(8, 9);
     SaveShot(&formula(), QStringLiteral("formula"));
     windows.kart->CancelChanges();
