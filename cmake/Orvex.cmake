@@ -46,6 +46,7 @@ function(orvex_add_test name)
     add_dependencies(${name} orvex_image)
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
+        NO_PRETTY_VALUES
         PROPERTIES
             TIMEOUT 120
             ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;LC_ALL=C.UTF-8")
