@@ -156,6 +156,7 @@ private:
     void OpenReportItems();
     void ApplyVisitRights();
     void RebuildTabs();
+    void ReloadAndAnnounceVisits();  // after a visit is added or deleted
     bool PostPendingEdits();
 
     Context& m_ctx;

@@ -382,6 +382,10 @@ void TKartForm::AddVisit() {
     } catch (const Error& e) {
         ShowError(e.text());
     }
+    ReloadAndAnnounceVisits();
+}
+
+void TKartForm::ReloadAndAnnounceVisits() {
     LoadVisits();
     m_ctx.network->SendNotification(kVisitRefresh);
     LoadVisits();
@@ -406,9 +410,7 @@ void TKartForm::DeleteVisit() {
     } catch (const Error& e) {
         ShowError(e.text());
     }
-    LoadVisits();
-    m_ctx.network->SendNotification(kVisitRefresh);
-    LoadVisits();
+    ReloadAndAnnounceVisits();
 }
 
 void TKartForm::SaveVisit() {
