@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -264,6 +265,7 @@ QWidget* TKartForm::BuildCardPage() {
     photo->setWordWrap(true);
     photo->setFrameShape(QFrame::StyledPanel);
     photo->setAutoFillBackground(true);
+    photo->installEventFilter(this);
     showPhotos = new QCheckBox(QStringLiteral("Фото"), page);
     showPhotos->setToolTip(QStringLiteral("Відображати фотографії"));
     showPhotos->setChecked(true);
@@ -313,10 +315,21 @@ QWidget* TKartForm::BuildCardPage() {
     addLine("navch", QStringLiteral("Дата навчання навикам\nгігієни порожнини рота"));
     addLine("gigien", QStringLiteral("Дата контролю гігієни\nпорожнини рота"));
 
+    auto* buttons = new QHBoxLayout;
+    // The notes, reminders and treatment plan windows come with later parts of the program.
+    for (const auto& [caption, hint] : {std::pair{"Примітки", "Додаткова інформація про пацієнта"},
+                                        std::pair{"Додати нагадування", ""}, std::pair{"План лікування", ""}}) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), page);
+        b->setToolTip(QString::fromUtf8(hint));
+        b->setEnabled(false);
+        buttons->addWidget(b);
+    }
+    buttons->addStretch(1);
     auto* formula = new QPushButton(QStringLiteral("Формула"), page);
     connect(formula, &QPushButton::clicked, this, &TKartForm::ShowFormula);
-    formula->setObjectName(QStringLiteral("cardFormula"));
-    fields->addWidget(formula, row, 3, Qt::AlignRight);
+    m_patientButtons.append(formula);
+    buttons->addWidget(formula);
+    fields->addLayout(buttons, row, 0, 1, 4);
     fields->setRowStretch(row + 1, 1);
     return page;
 }
@@ -450,7 +463,7 @@ void TKartForm::UpdateEnabled() {
     pages->setEnabled(any);
     for (QAction* a : m_patientActions) a->setEnabled(any);
     if (newVisitButton) newVisitButton->setEnabled(any);
-    if (QWidget* formula = findChild<QWidget*>(QStringLiteral("cardFormula"))) formula->setEnabled(any);
+    for (QWidget* b : std::as_const(m_patientButtons)) b->setEnabled(any);
     if (!any) {
         m_visits->Close();
         m_items->Close();
@@ -642,6 +655,13 @@ void TKartForm::ShowListMenu(const QPoint& at) {
     menu.exec(PacList->viewport()->mapToGlobal(at));
 }
 
+bool TKartForm::eventFilter(QObject* watched, QEvent* event) {
+    // A hidden photo is shown by clicking its panel.
+    if (watched == photo && event->type() == QEvent::MouseButtonPress && !showPhotos->isChecked())
+        showPhotos->setChecked(true);
+    return QMainWindow::eventFilter(watched, event);
+}
+
 // ---- Card field menus ------------------------------------------------------------------------
 
 void TKartForm::ReloadQuickMenus() {
@@ -797,6 +817,7 @@ void TKartForm::showEvent(QShowEvent* event) {
     const bool pvis = m_ctx.user.rights.pvis;
     price->setVisible(pvis);
     priceLabel->setVisible(pvis);
+    for (QWidget* w : std::as_const(m_paymentControls)) w->setVisible(pvis);
     if (!m_patients->IsOpen()) ReloadPatientList();
     UpdateEnabled();
     ApplyVisitRights();

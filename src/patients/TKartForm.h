@@ -125,6 +125,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* BuildListPane();
@@ -174,6 +175,8 @@ private:
     bool m_typingPrice = false;  // the price field writes its own text: no reload under the caret
     QStringList m_pendingItems;
     QList<QAction*> m_patientActions;  // enabled only with a patient in the list
+    QList<QWidget*> m_patientButtons;  // likewise
+    QList<QWidget*> m_paymentControls;  // shown only to users who see financial information
 };
 
 }  // namespace orvex

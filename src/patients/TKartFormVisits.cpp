@@ -144,6 +144,21 @@ QWidget* TKartForm::BuildVisitPage() {
     });
     v->addWidget(itemsGrid);
 
+    auto* actions = new QHBoxLayout;
+    auto* formula = new QPushButton(QStringLiteral("Формула"), page);
+    connect(formula, &QPushButton::clicked, this, &TKartForm::ShowFormula);
+    m_patientButtons.append(formula);
+    actions->addWidget(formula);
+    // Their windows (account, schedules, treatment plan) come with later parts of the program.
+    for (const char* caption : {"Баланс", "Оплата послуг", "Назначити", "Назначення", "План лікування"}) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), page);
+        b->setEnabled(false);
+        actions->addWidget(b);
+        if (QByteArray(caption) == "Баланс" || QByteArray(caption) == "Оплата послуг") m_paymentControls.append(b);
+    }
+    actions->addStretch(1);
+    v->addLayout(actions);
+
     vTimer = new QTimer(this);
     vTimer->setInterval(120000);
     connect(vTimer, &QTimer::timeout, this, [this] {

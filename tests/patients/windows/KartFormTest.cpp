@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -158,6 +159,14 @@ TEST_F(KartFormTest, AgeAndPhotoStates) {
     list().Locate(QStringLiteral("pid"), 6);
     EXPECT_EQ(kart().age->text(), QString());
     EXPECT_EQ(kart().photo->text(), "Фото відсутнє");
+
+    // Photos hidden: the panel offers them, and a click on it shows them.
+    kart().showPhotos->setChecked(false);
+    list().Locate(QStringLiteral("pid"), 5);
+    QTRY_COMPARE(kart().photo->text(), QStringLiteral("Показати фото"));
+    QTest::mouseClick(kart().photo, Qt::LeftButton);
+    EXPECT_TRUE(kart().showPhotos->isChecked());
+    QTRY_COMPARE(kart().photo->text(), QStringLiteral("Фото пошкоджене !"));
 }
 
 TEST_F(KartFormTest, QuickPhrasesReplaceExceptPastDiseasesWhichAppend) {
