@@ -78,8 +78,9 @@ int main(int argc, char** argv) {
         } else if (args.size() == 5 && args[1] == "database") {
             MakeDatabase(args[2], args[3], args[4]);
         } else {
-            std::fprintf(stderr, "usage: orvex-mkinstall text <source> <target>\n"
-                                 "       orvex-mkinstall database <schema.sql> <seed.sql> <target>\n");
+            std::fprintf(stderr,
+                         "usage: orvex-mkinstall text <source> <target>\n"
+                         "       orvex-mkinstall database <schema.sql> <seed.sql> <target>\n");
             return 2;
         }
     } catch (const orvex::Error& e) {

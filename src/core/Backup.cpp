@@ -56,7 +56,9 @@ void CopyDatabase(const QString& source, const QString& target) {
 
 }  // namespace
 
-QString BackupFileName(const QDate& day) { return day.toString(QStringLiteral("yyyyMMdd")) + ".bkp"; }
+QString BackupFileName(const QDate& day) {
+    return day.toString(QStringLiteral("yyyyMMdd")) + ".bkp";
+}
 
 void RotateBackups(const QString& folder, int keep) {
     QDir dir(folder);
@@ -94,7 +96,8 @@ bool WriteDailyBackup(const QString& database, const QString& folder, const QDat
 }
 
 void MakeDailyBackup(const QDate& today) {
-    const QString settings = ReadSettingsGroup(WorkstationSettingsPath(), QStringLiteral("BACKUPPATH;BACKUPCNT;"));
+    const QString settings =
+        ReadSettingsGroup(WorkstationSettingsPath(), QStringLiteral("BACKUPPATH;BACKUPCNT;"));
     QString folder = GetSettingText(QStringLiteral("BACKUPPATH"), settings);
     if (folder.isEmpty()) folder = DefaultBackupFolder();
 

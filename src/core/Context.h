@@ -22,10 +22,10 @@ public:
 
     Database db;
     CurrentUser user;
-    bool serverLinkDown = false;  // a network client without its notification server refuses changes
+    bool serverLinkDown = false;       // a network client without its notification server refuses changes
     std::unique_ptr<Network> network;  // stand-alone until the network role replaces it
-    bool netDebug = false;        // "-netdebug": the protocol traffic is shown in the main window
-    Windows* windows = nullptr;   // filled in start-up order; owned by the program's main
+    bool netDebug = false;             // "-netdebug": the protocol traffic is shown in the main window
+    Windows* windows = nullptr;        // filled in start-up order; owned by the program's main
 };
 
 }  // namespace orvex

@@ -15,17 +15,17 @@ namespace orvex {
 
 QString UpperUkr(const QString&);
 
-QString SqlDate(const QDate&);  // #4/2/2007#
-QString SqlTime(const QTime&);  // #12/30/1899 9:5:0#
-QString TimeText(const QTime&);  // 09:05
+QString SqlDate(const QDate&);     // #4/2/2007#
+QString SqlTime(const QTime&);     // #12/30/1899 9:5:0#
+QString TimeText(const QTime&);    // 09:05
 QString HourMinute(int h, int m);  // 9:5
 QString CommaToPoint(const QString&);
-QString SqlMoney(Money);     // 12.5
-QString MoneyText(Money);    // 12,50
-QString MoneyTextUah(Money);  // 12,50 грн.
+QString SqlMoney(Money);               // 12.5
+QString MoneyText(Money);              // 12,50
+QString MoneyTextUah(Money);           // 12,50 грн.
 Money KopecksToMoney(const QString&);  // throws ConversionError on a non-integer text
-QString LongDate(const QDate&);  // 2 квітня 2007р.
-QString SqlText(const QString&);  // "text" with inner quotes doubled
+QString LongDate(const QDate&);        // 2 квітня 2007р.
+QString SqlText(const QString&);       // "text" with inner quotes doubled
 
 // "січня", …, "грудня" and the "1 - січень" … "12- грудень" selector items.
 const QStringList& GenitiveMonths();

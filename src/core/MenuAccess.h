@@ -9,10 +9,10 @@ struct MenuAccess {
     bool usersAndPasswords = false;  // the administrator only
     bool baseSettings = false;       // ctrlviz
     bool network = false;            // never from the main window
-    bool financial = false;          // rep and pvis: "Фінансовий", "Узагальнений фін. звіт"
-    bool dailyTreatment = false;     // rep
-    bool healthReports = false;      // rep: the "Звітність МОЗ" submenu
-    bool templateEditors = false;    // medit; without it the items explain where the right is given
+    bool financial = false;  // rep and pvis: "Фінансовий", "Узагальнений фін. звіт"
+    bool dailyTreatment = false;   // rep
+    bool healthReports = false;    // rep: the "Звітність МОЗ" submenu
+    bool templateEditors = false;  // medit; without it the items explain where the right is given
 };
 
 MenuAccess MenuAccessFor(const CurrentUser& user);

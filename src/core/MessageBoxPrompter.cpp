@@ -9,7 +9,9 @@
 namespace orvex {
 namespace {
 
-QWidget* Parent() { return QApplication::activeWindow(); }
+QWidget* Parent() {
+    return QApplication::activeWindow();
+}
 
 QString Title() {
     const QString name = QApplication::applicationDisplayName();
@@ -24,7 +26,8 @@ QString Shown(const QString& text) {
     return shown;
 }
 
-QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
+QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const QString& text,
+                                QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton) {
     QMessageBox box(icon, Title(), Shown(text), buttons, Parent());
     box.setDefaultButton(defaultButton);
@@ -79,11 +82,13 @@ std::optional<QString> MessageBoxPrompter::InputText(const QString& caption, con
     return dialog.textValue();
 }
 
-QString MessageBoxPrompter::ChooseOpenFile(const QString& title, const QString& folder, const QString& filter) {
+QString MessageBoxPrompter::ChooseOpenFile(const QString& title, const QString& folder,
+                                           const QString& filter) {
     return QFileDialog::getOpenFileName(Parent(), title, folder, filter);
 }
 
-QString MessageBoxPrompter::ChooseSaveFile(const QString& title, const QString& folder, const QString& filter) {
+QString MessageBoxPrompter::ChooseSaveFile(const QString& title, const QString& folder,
+                                           const QString& filter) {
     return QFileDialog::getSaveFileName(Parent(), title, folder, filter);
 }
 

@@ -16,7 +16,10 @@ struct Money {
 
     friend Money operator+(Money a, Money b) { return {a.units + b.units}; }
     friend Money operator-(Money a, Money b) { return {a.units - b.units}; }
-    Money& operator+=(Money b) { units += b.units; return *this; }
+    Money& operator+=(Money b) {
+        units += b.units;
+        return *this;
+    }
     friend auto operator<=>(Money, Money) = default;
 };
 

@@ -7,15 +7,15 @@ namespace orvex {
 // The program's folders and files. Folder values end with the platform's separator.
 
 QString ProgramFolder();
-QString LocalConfigFolder();      // program folder + "config/"
+QString LocalConfigFolder();        // program folder + "config/"
 QString WorkstationSettingsPath();  // local configuration folder + "sdata.opt"
-QString ConfigFolder();           // the configuration folder in use, set by InitPaths
-QString PracticeSettingsPath();   // configuration folder in use + "net.opt"
-QString PhotoFolder();            // set by InitPaths
-QString LocalDatabasePath();      // program folder + "data/data.base"
-QString DefaultBackupFolder();    // program folder + "bkp/"
-QString ReportProjectPath();      // program folder + "config/reports.rav"
-QString LanguagePath();           // local configuration folder + "ukr.lng"
+QString ConfigFolder();             // the configuration folder in use, set by InitPaths
+QString PracticeSettingsPath();     // configuration folder in use + "net.opt"
+QString PhotoFolder();              // set by InitPaths
+QString LocalDatabasePath();        // program folder + "data/data.base"
+QString DefaultBackupFolder();      // program folder + "bkp/"
+QString ReportProjectPath();        // program folder + "config/reports.rav"
+QString LanguagePath();             // local configuration folder + "ukr.lng"
 
 // Sets the configuration folder in use and the photo folder from the workstation settings.
 void InitPaths();

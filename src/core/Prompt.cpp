@@ -22,14 +22,28 @@ Prompter* g_prompter = &g_silent;
 
 }  // namespace
 
-void InstallPrompter(Prompter* prompter) { g_prompter = prompter ? prompter : &g_silent; }
-Prompter& CurrentPrompter() { return *g_prompter; }
+void InstallPrompter(Prompter* prompter) {
+    g_prompter = prompter ? prompter : &g_silent;
+}
+Prompter& CurrentPrompter() {
+    return *g_prompter;
+}
 
-void ShowWarning(const QString& text) { g_prompter->ShowWarning(text); }
-void ShowInfo(const QString& text) { g_prompter->ShowInfo(text); }
-void ShowError(const QString& text) { g_prompter->ShowError(text); }
-bool AskYesNo(const QString& text) { return g_prompter->AskYesNo(text); }
-Answer AskYesNoCancel(const QString& text) { return g_prompter->AskYesNoCancel(text); }
+void ShowWarning(const QString& text) {
+    g_prompter->ShowWarning(text);
+}
+void ShowInfo(const QString& text) {
+    g_prompter->ShowInfo(text);
+}
+void ShowError(const QString& text) {
+    g_prompter->ShowError(text);
+}
+bool AskYesNo(const QString& text) {
+    return g_prompter->AskYesNo(text);
+}
+Answer AskYesNoCancel(const QString& text) {
+    return g_prompter->AskYesNoCancel(text);
+}
 std::optional<QString> InputText(const QString& caption, const QString& prompt, const QString& value) {
     return g_prompter->InputText(caption, prompt, value);
 }

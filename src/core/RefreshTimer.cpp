@@ -2,7 +2,8 @@
 
 namespace orvex {
 
-RefreshTimer::RefreshTimer(Refresh refresh, QObject* parent) : QObject(parent), m_refresh(std::move(refresh)) {
+RefreshTimer::RefreshTimer(Refresh refresh, QObject* parent)
+    : QObject(parent), m_refresh(std::move(refresh)) {
     m_timer.setInterval(4000);
     connect(&m_timer, &QTimer::timeout, this, &RefreshTimer::Tick);
 }
@@ -12,7 +13,9 @@ void RefreshTimer::Restart() {
     m_timer.start();
 }
 
-void RefreshTimer::RefreshNow() { m_refresh(false); }
+void RefreshTimer::RefreshNow() {
+    m_refresh(false);
+}
 
 void RefreshTimer::RefreshNowAndRestart() {
     RefreshNow();

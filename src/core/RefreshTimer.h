@@ -21,11 +21,11 @@ public:
     bool IsActive() const { return m_timer.isActive(); }
     int Ticks() const { return m_ticks; }
 
-    void Restart();                 // counter := 0, timer started
-    void RefreshNow();              // one refresh outside the count
+    void Restart();     // counter := 0, timer started
+    void RefreshNow();  // one refresh outside the count
     void RefreshNowAndRestart();
     void ResetCount() { m_ticks = 0; }
-    void Tick();                    // what the timer does on each tick
+    void Tick();  // what the timer does on each tick
 
 private:
     Refresh m_refresh;

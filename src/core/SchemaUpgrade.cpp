@@ -7,7 +7,9 @@
 namespace orvex {
 namespace {
 
-bool Has(const QStringList& names, const char* name) { return names.contains(QString::fromLatin1(name), Qt::CaseInsensitive); }
+bool Has(const QStringList& names, const char* name) {
+    return names.contains(QString::fromLatin1(name), Qt::CaseInsensitive);
+}
 
 }  // namespace
 
@@ -30,8 +32,9 @@ void UpgradeSchema(Database& db) {
     }
 
     if (!Has(db.Tables(), "plan")) {
-        db.Exec(QStringLiteral("CREATE TABLE plan (plid counter PRIMARY KEY,dat DATETIME NOT NULL,pid integer "
-                               "NOT NULL,typ VARCHAR(20),ptext VARCHAR(200));"));
+        db.Exec(
+            QStringLiteral("CREATE TABLE plan (plid counter PRIMARY KEY,dat DATETIME NOT NULL,pid integer "
+                           "NOT NULL,typ VARCHAR(20),ptext VARCHAR(200));"));
         db.Exec(QStringLiteral("CREATE INDEX pidindex ON plan (pid);"));
     }
 

@@ -28,9 +28,9 @@ public:
     void AnswerText(const QString& text) { m_answers.push_back(QVariant(text)); }  // input box or chooser
 
     const QList<Shown>& shown() const { return m_shown; }
-    QStringList Texts() const;             // every text shown, in order
-    QStringList Texts(Kind kind) const;    // those of one kind
-    bool Saw(const QString& text) const;   // shown, exactly, at least once
+    QStringList Texts() const;            // every text shown, in order
+    QStringList Texts(Kind kind) const;   // those of one kind
+    bool Saw(const QString& text) const;  // shown, exactly, at least once
     int Unexpected() const { return m_unexpected; }
     int Unused() const { return int(m_answers.size()); }
     void Clear();

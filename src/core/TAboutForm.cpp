@@ -16,12 +16,15 @@ namespace {
 const char* const kWebSite = "https://orvex.com.ua";
 
 void SetLinkColour(QLabel* link, const char* colour) {
-    link->setStyleSheet(QStringLiteral("color: %1; text-decoration: underline;").arg(QString::fromLatin1(colour)));
+    link->setStyleSheet(
+        QStringLiteral("color: %1; text-decoration: underline;").arg(QString::fromLatin1(colour)));
 }
 
 }  // namespace
 
-QString VersionText() { return QStringLiteral("Версія: 8.0 b59"); }
+QString VersionText() {
+    return QStringLiteral("Версія: 8.0 b59");
+}
 
 TAboutForm::TAboutForm(Context& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx) {
     setWindowTitle(QStringLiteral("Система ведення документації та обліку \"Orvex\""));
@@ -59,7 +62,8 @@ bool TAboutForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == link) {
         if (event->type() == QEvent::Enter) SetLinkColour(link, "red");
         if (event->type() == QEvent::Leave) SetLinkColour(link, "white");
-        if (event->type() == QEvent::MouseButtonRelease) QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebSite)));
+        if (event->type() == QEvent::MouseButtonRelease)
+            QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebSite)));
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -105,7 +105,8 @@ void TConnectForm::Retry() {
     try {
         // A network client waits for the shared database to appear; a stand-alone or server
         // workstation tries its own database again (never the network path, which it does not use).
-        const bool client = ReadSettingInt(QStringLiteral("NETWORK")) == 1 && ReadSettingInt(QStringLiteral("SERVER")) != 1;
+        const bool client =
+            ReadSettingInt(QStringLiteral("NETWORK")) == 1 && ReadSettingInt(QStringLiteral("SERVER")) != 1;
         const QString file = client ? ReadSetting(QStringLiteral("NETBASE")) : LocalDatabasePath();
         if (!client || FileUsable(file)) {
             Timer1->stop();

@@ -93,7 +93,8 @@ TMainForm::TMainForm(Context& ctx, QWidget* parent) : QMainWindow(parent), m_ctx
     protocolReceived->setVisible(debug);
     networkStatus->setVisible(debug);
 
-    const QString net = ReadSettingsGroup(WorkstationSettingsPath(), QStringLiteral("NETWORK;RTIME;NETBASE;"));
+    const QString net =
+        ReadSettingsGroup(WorkstationSettingsPath(), QStringLiteral("NETWORK;RTIME;NETBASE;"));
     if (GetSettingText(QStringLiteral("NETWORK"), net) == u"1") {
         const int interval = GetSettingInt(QStringLiteral("RTIME"), net);
         for (RefreshTimer* t : {NznRTimer, CRDRTimer, VidvRTimer, NagadTimer})
@@ -107,8 +108,8 @@ TMainForm::TMainForm(Context& ctx, QWidget* parent) : QMainWindow(parent), m_ctx
     connect(f10, &QShortcut::activated, this, &TMainForm::close);
 }
 
-QAction* TMainForm::AddItem(QMenu* menu, const QString& path, const QString& caption, void (TMainForm::*slot)(),
-                            const QKeySequence& shortcut) {
+QAction* TMainForm::AddItem(QMenu* menu, const QString& path, const QString& caption,
+                            void (TMainForm::*slot)(), const QKeySequence& shortcut) {
     QAction* a = menu->addAction(caption);
     if (!shortcut.isEmpty()) a->setShortcut(shortcut);
     if (slot)
@@ -128,7 +129,8 @@ void TMainForm::BuildMenus() {
 
     QMenu* reg = menuBar()->addMenu(QStringLiteral("&Реєстратура"));
     const QString r = QStringLiteral("Реєстратура");
-    AddItem(reg, r, QStringLiteral("Картотека"), &TMainForm::OpenCardFile, QKeySequence(QStringLiteral("Ctrl+K")));
+    AddItem(reg, r, QStringLiteral("Картотека"), &TMainForm::OpenCardFile,
+            QKeySequence(QStringLiteral("Ctrl+K")));
     AddItem(reg, r, QStringLiteral("Пошук"), nullptr, QKeySequence(QStringLiteral("Ctrl+F")));
     AddItem(reg, r, QStringLiteral("Тижневий графік"), nullptr, QKeySequence(QStringLiteral("Ctrl+W")));
     AddItem(reg, r, QStringLiteral("Нагадування"), nullptr);
@@ -172,7 +174,8 @@ QWidget* TMainForm::BuildLeftPanel() {
     userPanel = new QPushButton(panel);
     userPanel->setToolTip(QStringLiteral("Клацніть мишою для зміни користувача"));
     userPanel->setMinimumHeight(36);
-    userPanel->setStyleSheet(QStringLiteral("QPushButton { font-weight: bold; text-align: left; padding-left: 8px; }"));
+    userPanel->setStyleSheet(
+        QStringLiteral("QPushButton { font-weight: bold; text-align: left; padding-left: 8px; }"));
     connect(userPanel, &QPushButton::clicked, this, &TMainForm::SwitchUser);
     v->addWidget(userPanel);
 
@@ -238,10 +241,11 @@ QWidget* TMainForm::BuildDayPanel() {
     auto* remove = new QPushButton(QStringLiteral("Remove"), lockTestPanel);
     auto* check = new QPushButton(QStringLiteral("Check"), lockTestPanel);
     connect(add, &QPushButton::clicked, this, [this] { m_ctx.network->TakeLock(lockTestText->text()); });
-    connect(remove, &QPushButton::clicked, this, [this] { m_ctx.network->ReleaseLock(lockTestText->text()); });
+    connect(remove, &QPushButton::clicked, this,
+            [this] { m_ctx.network->ReleaseLock(lockTestText->text()); });
     connect(check, &QPushButton::clicked, this, [this] {
         setWindowTitle(m_ctx.network->CheckLock(lockTestText->text()) ? QStringLiteral("Blocked !!!")
-                                                                       : QStringLiteral("Ok."));
+                                                                      : QStringLiteral("Ok."));
     });
     for (QPushButton* b : {add, remove, check}) h->addWidget(b);
     v->addWidget(lockTestPanel);
@@ -412,7 +416,8 @@ void TMainForm::ReminderRefreshTick(bool) {
 }
 
 void TMainForm::OpenCardByName(const QString& name) {
-    OpenCard(QStringLiteral("pname"), name, "SELECT [pac].[arch] FROM [pac] WHERE [pac].[pname]=" + SqlText(name),
+    OpenCard(QStringLiteral("pname"), name,
+             "SELECT [pac].[arch] FROM [pac] WHERE [pac].[pname]=" + SqlText(name),
              "SELECT [groups].[gname] FROM [pac], [groups] WHERE ([pac].[pname]=" + SqlText(name) +
                  ") AND ([pac].[arch]=[groups].[gid])");
 }
@@ -444,7 +449,9 @@ void TMainForm::OpenCard(const QString& column, const QVariant& value, const QSt
     }
 }
 
-TKartForm* TMainForm::Kart() const { return m_ctx.windows ? m_ctx.windows->kart : nullptr; }
+TKartForm* TMainForm::Kart() const {
+    return m_ctx.windows ? m_ctx.windows->kart : nullptr;
+}
 
 void TMainForm::OpenCardFile() {
     if (TKartForm* kart = Kart()) {

@@ -1,8 +1,6 @@
 #include "core/TMainOptionsForm.h"
 
 #include <QCheckBox>
-#include <algorithm>
-#include <limits>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -13,6 +11,8 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
 
 #include "core/Context.h"
 #include "core/Errors.h"
@@ -23,7 +23,9 @@
 namespace orvex {
 namespace {
 
-int Clamp(int value) { return std::clamp(value, 1, 999); }
+int Clamp(int value) {
+    return std::clamp(value, 1, 999);
+}
 
 }  // namespace
 
@@ -98,7 +100,8 @@ void TMainOptionsForm::showEvent(QShowEvent* event) {
 }
 
 void TMainOptionsForm::Load() {
-    const QString station = ReadSettingsGroup(WorkstationSettingsPath(), QStringLiteral("NETWORK;SERVER;NETOPT;"));
+    const QString station =
+        ReadSettingsGroup(WorkstationSettingsPath(), QStringLiteral("NETWORK;SERVER;NETOPT;"));
     netOpt->setEnabled(GetSettingText(QStringLiteral("NETWORK"), station) == u"1" &&
                        GetSettingText(QStringLiteral("SERVER"), station) != u"1");
     netOpt->setChecked(GetSettingText(QStringLiteral("NETOPT"), station) == u"1");
@@ -113,7 +116,8 @@ void TMainOptionsForm::Load() {
     zkpo->setText(GetSettingText(QStringLiteral("ZKPO"), practice));
     edrpou->setText(GetSettingText(QStringLiteral("EDRPOU"), practice));
 
-    const QString backups = ReadSettingsGroup(WorkstationSettingsPath(), QStringLiteral("BACKUPPATH;BACKUPCNT;NETOPT;"));
+    const QString backups =
+        ReadSettingsGroup(WorkstationSettingsPath(), QStringLiteral("BACKUPPATH;BACKUPCNT;NETOPT;"));
     backupPath->setText(GetSettingText(QStringLiteral("BACKUPPATH"), backups));
     backupCount->setValue(Clamp(GetSettingInt(QStringLiteral("BACKUPCNT"), backups)));
     netOpt->setChecked(GetSettingText(QStringLiteral("NETOPT"), backups) == u"1");
@@ -146,8 +150,8 @@ bool TMainOptionsForm::Save() {
         QString station;
         AppendSetting(QStringLiteral("BACKUPPATH"), backupPath->text(), station);
         AppendSetting(QStringLiteral("BACKUPCNT"), QString::number(backupCount->value()), station);
-        AppendSetting(QStringLiteral("NETOPT"), netOpt->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
-                      station);
+        AppendSetting(QStringLiteral("NETOPT"),
+                      netOpt->isChecked() ? QStringLiteral("1") : QStringLiteral("0"), station);
         WriteSettingsGroup(WorkstationSettingsPath(), station);
         InitPaths();
 

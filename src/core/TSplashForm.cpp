@@ -10,14 +10,16 @@ namespace orvex {
 
 TSplashForm::TSplashForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("splash"));
-    setStyleSheet(QStringLiteral("#splash { background: #24466b; border: 1px solid #10243a; } QLabel { color: white; }"));
+    setStyleSheet(QStringLiteral(
+        "#splash { background: #24466b; border: 1px solid #10243a; } QLabel { color: white; }"));
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(32, 28, 32, 22);
     auto* name = new QLabel(QStringLiteral("Orvex"), this);
     name->setStyleSheet(QStringLiteral("font-size: 34px; font-weight: bold;"));
     v->addWidget(name, 0, Qt::AlignHCenter);
-    v->addWidget(new QLabel(QStringLiteral("Система ведення документації та обліку стоматологічного кабінету"), this),
-                 0, Qt::AlignHCenter);
+    v->addWidget(
+        new QLabel(QStringLiteral("Система ведення документації та обліку стоматологічного кабінету"), this),
+        0, Qt::AlignHCenter);
     v->addSpacing(18);
     version = new QLabel(VersionText(), this);
     v->addWidget(version, 0, Qt::AlignRight);

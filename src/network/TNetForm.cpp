@@ -100,8 +100,8 @@ void TNetForm::showEvent(QShowEvent* event) {
 }
 
 void TNetForm::Load() {
-    const QString s =
-        ReadSettingsGroup(WorkstationSettingsPath(), QStringLiteral("NETWORK;SERVER;HOST;PORT;NETBASE;RTIME;"));
+    const QString s = ReadSettingsGroup(WorkstationSettingsPath(),
+                                        QStringLiteral("NETWORK;SERVER;HOST;PORT;NETBASE;RTIME;"));
     network->setChecked(GetSettingText(QStringLiteral("NETWORK"), s) == u"1");
     role->setCurrentIndex(GetSettingText(QStringLiteral("SERVER"), s) == u"1" ? 1 : 0);
     host->setText(GetSettingText(QStringLiteral("HOST"), s));
@@ -138,9 +138,10 @@ void TNetForm::ChooseDatabaseFolder() {
 
 void TNetForm::Save() {
     QString changes;
-    AppendSetting(QStringLiteral("NETWORK"), network->isChecked() ? QStringLiteral("1") : QStringLiteral("0"), changes);
-    AppendSetting(QStringLiteral("SERVER"), role->currentIndex() == 1 ? QStringLiteral("1") : QStringLiteral("0"),
+    AppendSetting(QStringLiteral("NETWORK"), network->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
                   changes);
+    AppendSetting(QStringLiteral("SERVER"),
+                  role->currentIndex() == 1 ? QStringLiteral("1") : QStringLiteral("0"), changes);
     AppendSetting(QStringLiteral("HOST"), host->text(), changes);
     AppendSetting(QStringLiteral("PORT"), port->text(), changes);
     AppendSetting(QStringLiteral("NETBASE"), netBase->text(), changes);

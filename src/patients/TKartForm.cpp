@@ -80,7 +80,8 @@ TKartForm::TKartForm(Context& ctx, QWidget* parent) : QMainWindow(parent), m_ctx
 
     m_patients = new RowSet(ctx.db, this);
     m_patients->SetUpdateTable(QStringLiteral("pac"), QStringLiteral("pid"));
-    m_patientModel = new RowSetModel(*m_patients, {{QStringLiteral("pname"), QStringLiteral("Пацієнти")}}, this);
+    m_patientModel =
+        new RowSetModel(*m_patients, {{QStringLiteral("pname"), QStringLiteral("Пацієнти")}}, this);
     m_visits = new RowSet(ctx.db, this);
     m_visits->SetUpdateTable(QStringLiteral("vidv"), QStringLiteral("vid"));
     m_items = new RowSet(ctx.db, this);
@@ -128,7 +129,8 @@ QWidget* TKartForm::BuildListPane() {
 
     userPanel = new QPushButton(pane);
     userPanel->setToolTip(QStringLiteral("Клацніть мишою для зміни користувача"));
-    userPanel->setStyleSheet(QStringLiteral("QPushButton { font-weight: bold; text-align: left; padding: 4px 8px; }"));
+    userPanel->setStyleSheet(
+        QStringLiteral("QPushButton { font-weight: bold; text-align: left; padding: 4px 8px; }"));
     connect(userPanel, &QPushButton::clicked, this, [this] {
         if (m_ctx.windows && m_ctx.windows->main) m_ctx.windows->main->SwitchUser();
     });
@@ -314,8 +316,9 @@ QWidget* TKartForm::BuildCardPage() {
 
     auto* buttons = new QHBoxLayout;
     // The notes, reminders and treatment plan windows come with later parts of the program.
-    for (const auto& [caption, hint] : {std::pair{"Примітки", "Додаткова інформація про пацієнта"},
-                                        std::pair{"Додати нагадування", ""}, std::pair{"План лікування", ""}}) {
+    for (const auto& [caption, hint] :
+         {std::pair{"Примітки", "Додаткова інформація про пацієнта"}, std::pair{"Додати нагадування", ""},
+          std::pair{"План лікування", ""}}) {
         auto* b = new QPushButton(QString::fromUtf8(caption), page);
         b->setToolTip(QString::fromUtf8(hint));
         b->setEnabled(false);
@@ -340,8 +343,8 @@ QWidget* TKartForm::BuildBottomButtons() {
     h->addWidget(add);
     // Their windows (groups manager, reports) come with later parts of the program.
     for (const QString& caption :
-         {QStringLiteral("Менеджер\nгруп"), QStringLiteral("Карта пацієнта"), QStringLiteral("Друк медичної картки"),
-          QStringLiteral("Історія хвороби")}) {
+         {QStringLiteral("Менеджер\nгруп"), QStringLiteral("Карта пацієнта"),
+          QStringLiteral("Друк медичної картки"), QStringLiteral("Історія хвороби")}) {
         auto* b = new QPushButton(caption, bar);
         b->setEnabled(false);
         h->addWidget(b);
@@ -357,7 +360,8 @@ void TKartForm::BuildMenus() {
     QMenu* card = menuBar()->addMenu(QStringLiteral("&Картка"));
     QAction* add = card->addAction(QStringLiteral("Нова картка"), this, &TKartForm::NewPatient);
     add->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
-    QAction* remove = card->addAction(QStringLiteral("Видалити картку"), this, &TKartForm::DeleteCurrentPatient);
+    QAction* remove =
+        card->addAction(QStringLiteral("Видалити картку"), this, &TKartForm::DeleteCurrentPatient);
     m_patientActions.append(remove);
     card->addSeparator();
     QAction* manager = card->addAction(QStringLiteral("Менеджер груп"));
@@ -384,9 +388,13 @@ void TKartForm::BuildMenus() {
 
 // ---- The patient list ----------------------------------------------------------------------
 
-bool TKartForm::HasPatient() const { return m_patients->IsOpen() && m_patients->Position() >= 0; }
+bool TKartForm::HasPatient() const {
+    return m_patients->IsOpen() && m_patients->Position() >= 0;
+}
 
-int TKartForm::CurrentPid() const { return HasPatient() ? m_patients->Int(QStringLiteral("pid")) : 0; }
+int TKartForm::CurrentPid() const {
+    return HasPatient() ? m_patients->Int(QStringLiteral("pid")) : 0;
+}
 
 void TKartForm::BuildGroups() {
     try {
@@ -490,9 +498,8 @@ void TKartForm::ConnectPatientHooks() {
     m_patients->afterCancel = [this](RowSet&) { PatientEditEnded(false); };
     connect(m_patients, &RowSet::stateChanged, this, &TKartForm::UpdateEditButtons);
     connect(m_patients, &RowSet::currentChanged, this, &TKartForm::PatientChanged);
-    connect(m_patients, &RowSet::reset, this, [this] {
-        listTitle->setText(PatientListTitle(m_patients->IsOpen() ? m_patients->Count() : 0));
-    });
+    connect(m_patients, &RowSet::reset, this,
+            [this] { listTitle->setText(PatientListTitle(m_patients->IsOpen() ? m_patients->Count() : 0)); });
     connect(m_patients, &RowSet::rowChanged, this, [this](int position) {
         if (position != m_patients->Position()) return;
         ShowSexAndResidence();
@@ -529,7 +536,8 @@ void TKartForm::CardRefreshTick() {
 
 void TKartForm::PatientChanged() {
     const bool any = HasPatient();
-    const LoginList* list = m_ctx.windows && m_ctx.windows->login ? &m_ctx.windows->login->loginList() : nullptr;
+    const LoginList* list =
+        m_ctx.windows && m_ctx.windows->login ? &m_ctx.windows->login->loginList() : nullptr;
     doctor->setText(any && list ? list->UserNameOf(m_patients->Int(QStringLiteral("uid"))) : QString());
     number->setText(any ? QString::number(CurrentPid()) : QString());
     ShowSexAndResidence();
@@ -551,14 +559,16 @@ void TKartForm::ShowSexAndResidence() {
     const int s = any ? m_patients->Int(QStringLiteral("sex")) : 0;
     sex->setCurrentIndex(s == 1 || s == 2 ? s - 1 : -1);
     residence->setCurrentIndex(any ? (m_patients->Bool(QStringLiteral("selo")) ? 1 : 0) : -1);
-    residenceLabel->setText(sex->currentIndex() == 1 ? QStringLiteral("Мешканка:") : QStringLiteral("Мешканець:"));
+    residenceLabel->setText(sex->currentIndex() == 1 ? QStringLiteral("Мешканка:")
+                                                     : QStringLiteral("Мешканець:"));
     sex->setEnabled(any);
     residence->setEnabled(any);
     regdat->setEnabled(any && m_ctx.user.IsAdministrator());
 }
 
 void TKartForm::BirthChanged() {
-    age->setText(HasPatient() ? AgeText(m_patients->Date(QStringLiteral("birth")), QDate::currentDate()) : QString());
+    age->setText(HasPatient() ? AgeText(m_patients->Date(QStringLiteral("birth")), QDate::currentDate())
+                              : QString());
 }
 
 void TKartForm::SexChosen(int index) {
@@ -609,7 +619,8 @@ void TKartForm::LoadPhoto() {
     const QString file = HasPatient() ? m_patients->Text(QStringLiteral("photo")) : QString();
     if (file.isEmpty()) {
         photo->setText(QStringLiteral("Фото відсутнє"));
-        photo->setToolTip(QStringLiteral("Щоб вставити фотографію пацієнта, чи його зуба натисніть \"Додатково\""));
+        photo->setToolTip(
+            QStringLiteral("Щоб вставити фотографію пацієнта, чи його зуба натисніть \"Додатково\""));
         palette.setColor(QPalette::Window, palette.color(QPalette::Window));
     } else if (!showPhotos->isChecked()) {
         photo->setText(QStringLiteral("Показати фото"));

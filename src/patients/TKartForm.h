@@ -174,8 +174,8 @@ private:
     bool m_showingVisit = false;
     bool m_typingPrice = false;  // the price field writes its own text: no reload under the caret
     QStringList m_pendingItems;
-    QList<QAction*> m_patientActions;  // enabled only with a patient in the list
-    QList<QWidget*> m_patientButtons;  // likewise
+    QList<QAction*> m_patientActions;   // enabled only with a patient in the list
+    QList<QWidget*> m_patientButtons;   // likewise
     QList<QWidget*> m_paymentControls;  // shown only to users who see financial information
 };
 

@@ -136,7 +136,8 @@ QWidget* TKartForm::BuildVisitPage() {
     connect(itemsGrid, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu menu(this);
         const bool vedit = m_ctx.user.rights.vedit;
-        menu.addAction(QStringLiteral("Видалити елемент звітної інформації"), this, &TKartForm::DeleteReportItem)
+        menu.addAction(QStringLiteral("Видалити елемент звітної інформації"), this,
+                       &TKartForm::DeleteReportItem)
             ->setEnabled(vedit && m_items->IsOpen() && m_items->Position() >= 0);
         // The report-items editor comes with the reports.
         menu.addAction(QStringLiteral("Редагувати звітну інформацію"))->setEnabled(false);
@@ -154,7 +155,8 @@ QWidget* TKartForm::BuildVisitPage() {
         auto* b = new QPushButton(QString::fromUtf8(caption), page);
         b->setEnabled(false);
         actions->addWidget(b);
-        if (QByteArray(caption) == "Баланс" || QByteArray(caption) == "Оплата послуг") m_paymentControls.append(b);
+        if (QByteArray(caption) == "Баланс" || QByteArray(caption) == "Оплата послуг")
+            m_paymentControls.append(b);
     }
     actions->addStretch(1);
     v->addLayout(actions);
@@ -259,7 +261,8 @@ void TKartForm::RebuildTabs() {
         const int column = m_visits->ColumnIndex(QStringLiteral("vdate"));
         for (int i = 0; i < m_visits->Count(); ++i) {
             const QVariant stored = m_visits->ValueAt(i, column);
-            visitTabs->addTab(stored.isNull() ? QStringLiteral("?") : VisitTabCaption(DateOfNumber(stored.toDouble())));
+            visitTabs->addTab(stored.isNull() ? QStringLiteral("?")
+                                              : VisitTabCaption(DateOfNumber(stored.toDouble())));
         }
         visitTabs->setCurrentIndex(m_visits->Position());
     }
@@ -391,7 +394,8 @@ void TKartForm::AddVisit() {
     try {
         if (m_visits->IsOpen() && m_visits->state() != RowSet::State::Browse) m_visits->Post();
         const int pid = CurrentPid();
-        const bool first = m_ctx.db.Query("SELECT vid FROM vidv WHERE pid=" + QString::number(pid)).Count() == 0;
+        const bool first =
+            m_ctx.db.Query("SELECT vid FROM vidv WHERE pid=" + QString::number(pid)).Count() == 0;
         if (m_ctx.db.Exec(AddVisitSql(QDateTime::currentDateTime(), pid, first)) == 0)
             ShowError(Lang(QStringLiteral("Msg.VidvAddError")));
     } catch (const Error& e) {
@@ -410,7 +414,8 @@ void TKartForm::DeleteVisit() {
     if (!m_visits->IsOpen() || m_visits->Position() < 0) return;
     const int vid = m_visits->Int(QStringLiteral("vid"));
     if (m_ctx.network->CheckLock("v" + QString::number(vid))) {
-        ShowWarning(QStringLiteral("Відвідування редагується іншим користувачом, або відсутній зв`язок з сервером!"));
+        ShowWarning(
+            QStringLiteral("Відвідування редагується іншим користувачом, або відсутній зв`язок з сервером!"));
         return;
     }
     if (m_visits->state() != RowSet::State::Browse) return;
@@ -446,7 +451,8 @@ void TKartForm::DeleteReportItem() {
     if (!m_items->IsOpen() || m_items->Position() < 0 || !m_ctx.user.rights.vedit) return;
     if (!AskYesNo("Бажаєте видалити \"" + m_items->Text(QStringLiteral("name")) + "\" ?")) return;
     try {
-        m_ctx.db.Exec("DELETE FROM zvit WHERE zvit.zid=" + QString::number(m_items->Int(QStringLiteral("zid"))));
+        m_ctx.db.Exec("DELETE FROM zvit WHERE zvit.zid=" +
+                      QString::number(m_items->Int(QStringLiteral("zid"))));
     } catch (const Error& e) {
         ShowError(e.text());
     }

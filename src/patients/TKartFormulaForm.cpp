@@ -192,8 +192,9 @@ QString TKartFormulaForm::CodeShown(int position) const {
 
 void TKartFormulaForm::ShowPatient() {
     TKartForm* kart = m_ctx.windows ? m_ctx.windows->kart : nullptr;
-    const int type = GetSettingInt(QStringLiteral("FORMULA_TYPE"),
-                                   ReadSettingsGroup(PracticeSettingsPath(), QStringLiteral("FORMULA_TYPE;")));
+    const int type =
+        GetSettingInt(QStringLiteral("FORMULA_TYPE"),
+                      ReadSettingsGroup(PracticeSettingsPath(), QStringLiteral("FORMULA_TYPE;")));
     m_legend = FormulaLegend(type);
     static const QRegularExpression tooth(QStringLiteral("\\d+(\\([IVX]+\\))?"));
     for (int r = 0; r < m_legendLabels.size(); ++r) {

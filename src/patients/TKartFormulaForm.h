@@ -43,7 +43,7 @@ private:
     Context& m_ctx;
     JawPicture* m_upper = nullptr;
     JawPicture* m_lower = nullptr;
-    QList<QLabel*> m_codes;  // 32, in position order
+    QList<QLabel*> m_codes;                // 32, in position order
     QList<QList<QLabel*>> m_legendLabels;  // two rows of 16
     QStringList m_legend;
     int m_selected = 0;

@@ -10,7 +10,9 @@
 namespace orvex {
 namespace {
 
-bool Flag(const Rows& rows, const char* column) { return rows.Value(0, QString::fromLatin1(column)).toInt() != 0; }
+bool Flag(const Rows& rows, const char* column) {
+    return rows.Value(0, QString::fromLatin1(column)).toInt() != 0;
+}
 
 }  // namespace
 
@@ -18,7 +20,7 @@ Rights RightsOfRow(Database& db, int uid) {
     const Rows row = db.Query(QStringLiteral("SELECT * FROM users WHERE uid=") + QString::number(uid));
     if (row.Count() == 0) return {};
     return {Flag(row, "allreg"), Flag(row, "ctrlviz"), Flag(row, "rep"),
-            Flag(row, "medit"), Flag(row, "vedit"), Flag(row, "pvis")};
+            Flag(row, "medit"),  Flag(row, "vedit"),   Flag(row, "pvis")};
 }
 
 bool LogIn(Database& db, const LoginList& list, int position, const QString& password,
@@ -33,7 +35,8 @@ bool LogIn(Database& db, const LoginList& list, int position, const QString& pas
         candidate = {administratorName, CurrentUser::kAdministrator, Rights::All()};
         found = true;
     } else {
-        const Rows row = db.Query(QStringLiteral("SELECT * FROM users WHERE uname=") + SqlText(list.NameAt(position)));
+        const Rows row =
+            db.Query(QStringLiteral("SELECT * FROM users WHERE uname=") + SqlText(list.NameAt(position)));
         if (row.Count() > 0) {
             stored = row.Value(0, QStringLiteral("upass")).toString();
             const int uid = row.Value(0, QStringLiteral("uid")).toInt();
@@ -59,7 +62,8 @@ void ChangeOwnPassword(Database& db, const CurrentUser& user, const PasswordDial
         stored = ReadSetting(QStringLiteral("ADM"));
         usable = !stored.isEmpty();
     } else {
-        const Rows row = db.Query(QStringLiteral("SELECT * FROM users WHERE uid=") + QString::number(user.number));
+        const Rows row =
+            db.Query(QStringLiteral("SELECT * FROM users WHERE uid=") + QString::number(user.number));
         usable = row.Count() > 0;
         if (usable) stored = row.Value(0, QStringLiteral("upass")).toString();
     }
@@ -78,7 +82,8 @@ void ChangeOwnPassword(Database& db, const CurrentUser& user, const PasswordDial
     if (user.IsAdministrator()) {
         WriteSetting(QStringLiteral("ADM"), digest);
     } else {
-        db.Exec(QStringLiteral("UPDATE users SET upass='") + digest + "' WHERE uid=" + QString::number(user.number));
+        db.Exec(QStringLiteral("UPDATE users SET upass='") + digest +
+                "' WHERE uid=" + QString::number(user.number));
         ShowInfo(QStringLiteral("Пароль змінено."));
     }
 }
@@ -91,7 +96,8 @@ bool UserNameFree(Database& db, const QString& name) {
 }
 
 bool UserHasPatients(Database& db, int uid) {
-    return db.Query(QStringLiteral("SELECT pac.pid FROM pac WHERE pac.uid=") + QString::number(uid)).Count() > 0;
+    return db.Query(QStringLiteral("SELECT pac.pid FROM pac WHERE pac.uid=") + QString::number(uid)).Count() >
+           0;
 }
 
 }  // namespace orvex

@@ -30,6 +30,8 @@ QString LoginList::UserNameOf(int number) const {
     return position < 0 ? QString() : m_names[position];
 }
 
-int LoginList::PositionOf(int number) const { return int(m_numbers.indexOf(number)); }
+int LoginList::PositionOf(int number) const {
+    return int(m_numbers.indexOf(number));
+}
 
 }  // namespace orvex

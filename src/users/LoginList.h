@@ -19,9 +19,9 @@ public:
     int Count() const { return int(m_names.size()); }
     const QStringList& Names() const { return m_names; }
     QString NameAt(int position) const;
-    int UserNumberAt(int position) const;      // kNotInList outside the list
-    QString UserNameOf(int number) const;      // empty when the number is not in the list
-    int PositionOf(int number) const;          // -1 when absent
+    int UserNumberAt(int position) const;  // kNotInList outside the list
+    QString UserNameOf(int number) const;  // empty when the number is not in the list
+    int PositionOf(int number) const;      // -1 when absent
 
 private:
     QStringList m_names;

@@ -54,7 +54,8 @@ TDocSelForm::Choice TDocSelForm::Choose() {
 
 void TDocSelForm::Select() {
     m_choice.chosen = true;
-    const LoginList* list = m_ctx.windows && m_ctx.windows->login ? &m_ctx.windows->login->loginList() : nullptr;
+    const LoginList* list =
+        m_ctx.windows && m_ctx.windows->login ? &m_ctx.windows->login->loginList() : nullptr;
     m_choice.number = list ? list->UserNumberAt(doctors->currentIndex() + 1) : LoginList::kNotInList;
     if (m_choice.number == LoginList::kNotInList) {
         ShowWarning("На можу знайти користувача \"" + doctors->currentText() +

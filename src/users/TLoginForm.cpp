@@ -22,7 +22,8 @@ namespace orvex {
 namespace {
 
 const QString kNoDoctorYet = QStringLiteral(
-    "Увага. Для того, щоб можна було записувати пацієнтів, необхідно, щоб у прогамі був зареєстрований хочаб один "
+    "Увага. Для того, щоб можна було записувати пацієнтів, необхідно, щоб у прогамі був зареєстрований хочаб "
+    "один "
     "користувач-лікар. Для цього скористайтесь меню \"Налаштування\"->\"Користувачі та паролі\".");
 
 }  // namespace
@@ -72,7 +73,9 @@ TLoginForm::TLoginForm(Context& ctx, QWidget* parent) : QDialog(parent), m_ctx(c
 }
 
 // The lookup points into this window's login list; nobody may call it once the window is gone.
-TLoginForm::~TLoginForm() { SetUserNameSource({}); }
+TLoginForm::~TLoginForm() {
+    SetUserNameSource({});
+}
 
 void TLoginForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -102,8 +105,8 @@ void TLoginForm::Rebuild() {
 void TLoginForm::Enter() {
     bool accepted = false;
     try {
-        accepted = LogIn(m_ctx.db, m_list, users->currentIndex(), password->text(), Lang(QStringLiteral("Admin")),
-                         m_ctx.user);
+        accepted = LogIn(m_ctx.db, m_list, users->currentIndex(), password->text(),
+                         Lang(QStringLiteral("Admin")), m_ctx.user);
     } catch (const Error& e) {
         ShowError(e.text());
         return;

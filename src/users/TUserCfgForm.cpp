@@ -105,8 +105,9 @@ TUserCfgForm::TUserCfgForm(Context& ctx, QWidget* parent) : QDialog(parent), m_c
 
     new FieldBinding(*m_rows, QStringLiteral("birth"), birth, this);
     new FieldBinding(*m_rows, QStringLiteral("info"), info, this);
-    const QList<QPair<const char*, QCheckBox*>> boxes = {{"allreg", allreg}, {"ctrlviz", ctrlviz}, {"rep", rep},
-                                                         {"medit", medit},   {"vedit", vedit},     {"pvis", pvis}};
+    const QList<QPair<const char*, QCheckBox*>> boxes = {{"allreg", allreg}, {"ctrlviz", ctrlviz},
+                                                         {"rep", rep},       {"medit", medit},
+                                                         {"vedit", vedit},   {"pvis", pvis}};
     for (const auto& [column, box] : boxes) new FieldBinding(*m_rows, QString::fromLatin1(column), box, this);
 
     connect(add, &QPushButton::clicked, this, &TUserCfgForm::AddUser);
@@ -202,7 +203,8 @@ void TUserCfgForm::DeleteUser() {
         } else {
             if (UserHasPatients(m_ctx.db, m_rows->Int(QStringLiteral("uid")))) {
                 ShowInfo(QStringLiteral(
-                    "У користувача є пацієнти ! Спочатку передайте усіх пацієнтів іншому лікарю. Для цього, увійдіть "
+                    "У користувача є пацієнти ! Спочатку передайте усіх пацієнтів іншому лікарю. Для цього, "
+                    "увійдіть "
                     "до системи як адміністратор, клацніть правою кл. миші на список пацієнтів та виберіть "
                     "\"Передати УСІХ пацієнтів лікарю\"."));
                 return;

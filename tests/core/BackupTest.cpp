@@ -33,7 +33,9 @@ protected:
     int Count(const QString& file, const char* table) {
         orvex::Database db;
         db.Open(file);
-        return db.Query(QStringLiteral("SELECT count(*) FROM ") + QString::fromLatin1(table)).Value(0, 0).toInt();
+        return db.Query(QStringLiteral("SELECT count(*) FROM ") + QString::fromLatin1(table))
+            .Value(0, 0)
+            .toInt();
     }
 };
 
@@ -57,7 +59,8 @@ TEST_F(BackupTest, KeepsTheNewestCopies) {
         QDir(Backups()).removeRecursively();
         QDir().mkpath(Backups());
         QStringList names;
-        for (int i = 1; i <= c.present; ++i) names << QStringLiteral("200703%1.bkp").arg(i, 2, 10, QChar(u'0'));
+        for (int i = 1; i <= c.present; ++i)
+            names << QStringLiteral("200703%1.bkp").arg(i, 2, 10, QChar(u'0'));
         MakeCopies(names);
 
         ASSERT_TRUE(WriteDailyBackup(Database(), Backups(), kDay, c.keep));
@@ -74,8 +77,8 @@ TEST_F(BackupTest, RotationListsOnlyVisibleFilesAndIgnoresLetterCase) {
     MakeCopies({"20070101.BKP", "20070102.bkp", ".20060101.bkp", "notes.txt"});
     QDir().mkpath(Backups() + "/20050101.bkp");  // a folder, not a copy
     RotateBackups(Backups(), 2);                 // room for one more: the oldest file goes
-    const QStringList left = QDir(Backups()).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot,
-                                                       QDir::Name);
+    const QStringList left =
+        QDir(Backups()).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     EXPECT_EQ(left, QStringList({".20060101.bkp", "20050101.bkp", "20070102.bkp", "notes.txt"}));
 }
 
@@ -97,8 +100,9 @@ TEST_F(BackupTest, CopyIsTheDatabaseWithItsModificationTime) {
 TEST_F(BackupTest, CopyHoldsOnlyCommittedDataWhileAnotherConnectionWrites) {
     sqlite3* writer = nullptr;
     ASSERT_EQ(sqlite3_open(QFile::encodeName(Database()).constData(), &writer), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(writer, "INSERT INTO rooms(rid,rname) VALUES(3,'Committed')", nullptr, nullptr, nullptr),
-              SQLITE_OK);
+    ASSERT_EQ(
+        sqlite3_exec(writer, "INSERT INTO rooms(rid,rname) VALUES(3,'Committed')", nullptr, nullptr, nullptr),
+        SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(writer,
                            "BEGIN IMMEDIATE; INSERT INTO rooms(rid,rname) VALUES(4,'Pending');"
                            "INSERT INTO opt(cn) VALUES(99);",
@@ -134,7 +138,8 @@ TEST_F(BackupTest, StartUpCopiesIntoTheConfiguredFolder) {
 }
 
 TEST_F(BackupTest, MissingFolderIsFixedOnlyWhenTheUserAgrees) {
-    const QString question = QStringLiteral("Не знайдено каталогу для розміщення резервних копій! Виправити це?");
+    const QString question =
+        QStringLiteral("Не знайдено каталогу для розміщення резервних копій! Виправити це?");
     WriteSetting(QStringLiteral("BACKUPPATH"), Path("gone"));
     QDir(Backups()).removeRecursively();
 

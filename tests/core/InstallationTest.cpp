@@ -20,8 +20,9 @@ class InstallationTest : public test::ProgramFolderTest {};
 
 TEST_F(InstallationTest, DatabaseHasEveryTableAndColumn) {
     const QList<QPair<QString, QString>> tables = {
-        {"pac", "pid pname uid regdat arch birth sex selo adres tel posada notes photo formula fordat skargy "
-                "diagnoz zahvorlast zahvornow zubstate prykus girma rentgen vita navch gigien"},
+        {"pac",
+         "pid pname uid regdat arch birth sex selo adres tel posada notes photo formula fordat skargy "
+         "diagnoz zahvorlast zahvornow zubstate prykus girma rentgen vita navch gigien"},
         {"vidv", "vid pid vdate vtime perv skargy anamnez diag likuv sum"},
         {"zvit", "zid vid fid cnt"},
         {"f39", "id name forma"},
@@ -86,7 +87,8 @@ TEST_F(InstallationTest, SettingsFilesAreWindows1251WithCrLf) {
 TEST_F(InstallationTest, StandAloneWorkstationWithAdministratorWithoutPassword) {
     EXPECT_EQ(ReadSetting(QStringLiteral("NETWORK")), "0");
     EXPECT_EQ(ReadSetting(QStringLiteral("ADM")), PasswordDigest(QString()));
-    const QString practice = ReadSettingsGroup(PracticeSettingsPath(), QStringLiteral("FORMULA_TYPE;MAX_WORK_PLACES;"));
+    const QString practice =
+        ReadSettingsGroup(PracticeSettingsPath(), QStringLiteral("FORMULA_TYPE;MAX_WORK_PLACES;"));
     EXPECT_EQ(practice, "FORMULA_TYPE=0##MAX_WORK_PLACES=2##");
     for (const char* key : {"DIRECTOR", "ZAKLAD", "ZKPO", "EDRPOU"}) {
         const QString group = ReadSettingsGroup(PracticeSettingsPath(), QString::fromLatin1(key) + ";");

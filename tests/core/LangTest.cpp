@@ -30,10 +30,15 @@ TEST_F(LangTest, LooksUpKeysIgnoringCaseAndTakesValuesVerbatim) {
         QString text;
     };
     const Case cases[] = {
-        {"Login.Caption", "Вхід"}, {"Login.Label1", ""},        // the key is "Login.Label1 " with its blank
-        {"Msg.WrongPass", "a=b"},  {"Admin", "Адміністратор"},  // header skipped, line without "=" defines
-                                                                // nothing, first wins
-        {"КЛЮЧ", "значення"},      {"Exit", " Вихід "},        {"Enter", ""}, {"", ""},
+        {"Login.Caption", "Вхід"},
+        {"Login.Label1", ""},  // the key is "Login.Label1 " with its blank
+        {"Msg.WrongPass", "a=b"},
+        {"Admin", "Адміністратор"},  // header skipped, line without "=" defines
+                                     // nothing, first wins
+        {"КЛЮЧ", "значення"},
+        {"Exit", " Вихід "},
+        {"Enter", ""},
+        {"", ""},
     };
     for (const Case& c : cases) EXPECT_EQ(Lang(c.key), c.text) << c.key.toStdString();
 }

@@ -26,7 +26,8 @@ TEST(MenuAccessTest, EachRightOpensItsItems) {
 
     const Case cases[] = {
         {"nobody", {}, {}},
-        {"administrator", {QStringLiteral("Адміністратор"), -1, Rights::All()},
+        {"administrator",
+         {QStringLiteral("Адміністратор"), -1, Rights::All()},
          {true, true, false, true, true, true, true}},
         {"no rights", doctor({}), {}},
         {"rep", doctor(rep), {false, false, false, false, true, true, false}},
@@ -34,7 +35,9 @@ TEST(MenuAccessTest, EachRightOpensItsItems) {
         {"pvis alone", doctor(pvisOnly), {}},
         {"ctrlviz", doctor(ctrl), {false, true, false, false, false, false, false}},
         {"medit", doctor(medit), {false, false, false, false, false, false, true}},
-        {"every right, not the administrator", doctor(Rights::All()), {false, true, false, true, true, true, true}},
+        {"every right, not the administrator",
+         doctor(Rights::All()),
+         {false, true, false, true, true, true, true}},
     };
     for (const Case& c : cases) {
         const MenuAccess a = MenuAccessFor(c.user);

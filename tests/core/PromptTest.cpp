@@ -18,12 +18,13 @@ TEST(PromptTest, ScriptedPrompterRecordsAndAnswersInOrder) {
     ShowWarning(QStringLiteral("Увага"));
     EXPECT_TRUE(AskYesNo(QStringLiteral("Видалити?")));
     EXPECT_EQ(AskYesNoCancel(QStringLiteral("Зберегти?")), Answer::Cancel);
-    EXPECT_EQ(InputText(QStringLiteral("Нова група"), QStringLiteral("Назва:")), QStringLiteral("Нова група"));
+    EXPECT_EQ(InputText(QStringLiteral("Нова група"), QStringLiteral("Назва:")),
+              QStringLiteral("Нова група"));
     EXPECT_EQ(InputText(QStringLiteral("Захист"), QStringLiteral("Пароль")), std::nullopt);  // cancelled
     EXPECT_EQ(ChooseSaveFile(QStringLiteral("Архів")), QStringLiteral("/tmp/x.bkf"));
 
-    EXPECT_EQ(prompts.Texts(), QStringList({"Увага", "Видалити?", "Зберегти?", "Нова група|Назва:", "Захист|Пароль",
-                                            "Архів"}));
+    EXPECT_EQ(prompts.Texts(), QStringList({"Увага", "Видалити?", "Зберегти?",
+                                            "Нова група|Назва:", "Захист|Пароль", "Архів"}));
     EXPECT_EQ(prompts.Texts(ScriptedPrompter::Kind::Warning), QStringList({"Увага"}));
     EXPECT_EQ(prompts.Unexpected(), 0);
     EXPECT_EQ(prompts.Unused(), 0);

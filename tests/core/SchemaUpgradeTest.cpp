@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/Settings.h"
 #include "core/SchemaUpgrade.h"
+#include "core/Settings.h"
 #include "core/db/Database.h"
 #include "support/ProgramFolder.h"
 
@@ -39,7 +39,8 @@ TEST_F(SchemaUpgradeTest, OldDatabaseGetsEveryMissingItem) {
     EXPECT_EQ(user.Value(0, "pvis").toInt(), 1);
 
     // The new plan table takes rows as the treatment plan writes them, numbering them itself.
-    db.Exec(QStringLiteral("INSERT INTO [plan](dat,pid,typ,ptext) VALUES(#4/2/2007#,7,\"Терапія\",\"16 - пломба\")"));
+    db.Exec(QStringLiteral(
+        "INSERT INTO [plan](dat,pid,typ,ptext) VALUES(#4/2/2007#,7,\"Терапія\",\"16 - пломба\")"));
     const Rows plan = db.Query(QStringLiteral("SELECT * FROM [plan] WHERE [plan].[pid]=7"));
     ASSERT_EQ(plan.Count(), 1);
     EXPECT_EQ(plan.Value(0, "plid").toInt(), 1);

@@ -23,7 +23,9 @@ void CopyTree(const QString& from, const QString& to) {
 
 }  // namespace
 
-QString ImageFolder() { return QStringLiteral(ORVEX_IMAGE_DIR); }
+QString ImageFolder() {
+    return QStringLiteral(ORVEX_IMAGE_DIR);
+}
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -57,8 +59,12 @@ void ProgramFolderTest::TearDown() {
     EXPECT_EQ(prompts.Unused(), 0) << "scripted answers left unused";
 }
 
-QString ProgramFolderTest::Folder() const { return QDir(m_dir.path()).absolutePath() + u'/'; }
+QString ProgramFolderTest::Folder() const {
+    return QDir(m_dir.path()).absolutePath() + u'/';
+}
 
-QString ProgramFolderTest::Path(const QString& relative) const { return Folder() + relative; }
+QString ProgramFolderTest::Path(const QString& relative) const {
+    return Folder() + relative;
+}
 
 }  // namespace orvex::test

@@ -20,8 +20,7 @@
 namespace orvex {
 namespace {
 
-const CurrentUser kAdministrator{QStringLiteral("Адміністратор"), CurrentUser::kAdministrator,
-                                 Rights::All()};
+const CurrentUser kAdministrator{QStringLiteral("Адміністратор"), CurrentUser::kAdministrator, Rights::All()};
 
 // Menu items whose windows the program does not have yet.
 const char* const kNotYetThere[] = {
@@ -101,8 +100,7 @@ TEST_F(MainFormTest, MenuItemsFollowTheRightsOfEachLogin) {
         EXPECT_TRUE(Enabled("Налаштування/Змінити пароль"));
         EXPECT_TRUE(Enabled("Довідка/Про програму..."));
         // Items whose windows the program does not have yet stay disabled even for the administrator.
-        for (const char* absent : kNotYetThere)
-            EXPECT_FALSE(Enabled(absent)) << absent;
+        for (const char* absent : kNotYetThere) EXPECT_FALSE(Enabled(absent)) << absent;
     }
     EXPECT_EQ(windows.main->windowTitle(), "Orvex  [Петренко]");
 }
@@ -171,10 +169,8 @@ TEST_F(MainFormTest, ClockReloadsTheDayGridOnlyWhenTheHourChanges) {
     } cases[] = {
         {QTime(9, 59, 58), "09:59:58", 1},  // the first tick
         {QTime(9, 59, 59), "09:59:59", 0},  // minutes and seconds only move the clock
-        {QTime(10, 0, 0), "10:00:00", 1},
-        {QTime(10, 1, 0), "10:01:00", 0},
-        {QTime(10, 1, 0), "10:01:00", 0},
-        {QTime(9, 0, 0), "09:00:00", 1},  // any other hour, backwards too
+        {QTime(10, 0, 0), "10:00:00", 1},  {QTime(10, 1, 0), "10:01:00", 0},
+        {QTime(10, 1, 0), "10:01:00", 0},  {QTime(9, 0, 0), "09:00:00", 1},  // any other hour, backwards too
     };
     for (const auto& c : cases) {
         const int before = main->dayGridReloads;

@@ -45,8 +45,8 @@ int WindowTest::AddUser(const QString& name, const Rights& r, const QString& pas
     auto flag = [](bool on) { return on ? QStringLiteral("True") : QStringLiteral("False"); };
     const QString flags = flag(r.allreg) + u',' + flag(r.ctrlviz) + u',' + flag(r.rep) + u',' +
                           flag(r.medit) + u',' + flag(r.vedit) + u',' + flag(r.pvis);
-    ctx.db.Exec("INSERT INTO users(uname,upass,allreg,ctrlviz,rep,medit,vedit,pvis) VALUES(" +
-                SqlText(name) + ",'" + PasswordDigest(password) + "'," + flags + u')');
+    ctx.db.Exec("INSERT INTO users(uname,upass,allreg,ctrlviz,rep,medit,vedit,pvis) VALUES(" + SqlText(name) +
+                ",'" + PasswordDigest(password) + "'," + flags + u')');
     return int(ctx.db.LastInsertId());
 }
 

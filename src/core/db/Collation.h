@@ -13,8 +13,7 @@ int CompareNoCase(const char* a, int aLength, const char* b, int bLength);
 int CompareNoCase(const QString& a, const QString& b);
 
 // LIKE with % and _ over UTF-8 texts, letter case ignored for every letter Unicode knows a case of.
-bool LikeMatch(const char* pattern, int patternLength, const char* text, int textLength,
-               char32_t escape = 0);
+bool LikeMatch(const char* pattern, int patternLength, const char* text, int textLength, char32_t escape = 0);
 bool LikeMatch(const QString& pattern, const QString& text);
 
 }  // namespace orvex

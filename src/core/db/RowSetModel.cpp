@@ -95,12 +95,14 @@ QVariant RowSetModel::headerData(int section, Qt::Orientation orientation, int r
 
 Qt::ItemFlags RowSetModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (m_editable && index.isValid() && m_columns[index.column()].shown == Shown::Plain) f |= Qt::ItemIsEditable;
+    if (m_editable && index.isValid() && m_columns[index.column()].shown == Shown::Plain)
+        f |= Qt::ItemIsEditable;
     return f;
 }
 
 bool RowSetModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!m_editable || role != Qt::EditRole || !index.isValid() || index.row() != m_rows.Position()) return false;
+    if (!m_editable || role != Qt::EditRole || !index.isValid() || index.row() != m_rows.Position())
+        return false;
     try {
         if (m_rows.state() == RowSet::State::Browse && !m_rows.Edit()) return false;
         m_rows.SetValue(m_columns[index.column()].name, value.toString());

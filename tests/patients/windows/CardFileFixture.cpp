@@ -51,15 +51,17 @@ void CardFileTest::TearDown() {
 
 void CardFileTest::LogInAs(int uid) {
     const LoginList& list = windows.login->loginList();
-    ASSERT_TRUE(LogIn(ctx.db, list, list.PositionOf(uid), QString(), Lang(QStringLiteral("Admin")), ctx.user));
+    ASSERT_TRUE(
+        LogIn(ctx.db, list, list.PositionOf(uid), QString(), Lang(QStringLiteral("Admin")), ctx.user));
 }
 
 int CardFileTest::AddPatientRow(int pid, const QString& name, int uid, int arch) {
-    return ctx.db.Exec(QStringLiteral("INSERT INTO pac(pid,pname,uid,regdat,arch) VALUES(%1,%2,%3,#4/2/2007#,%4)")
-                           .arg(pid)
-                           .arg(SqlText(name))
-                           .arg(uid)
-                           .arg(arch));
+    return ctx.db.Exec(
+        QStringLiteral("INSERT INTO pac(pid,pname,uid,regdat,arch) VALUES(%1,%2,%3,#4/2/2007#,%4)")
+            .arg(pid)
+            .arg(SqlText(name))
+            .arg(uid)
+            .arg(arch));
 }
 
 void CardFileTest::WhenModal(std::function<void(QWidget*)> drive) {

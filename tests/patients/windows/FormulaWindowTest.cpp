@@ -4,8 +4,8 @@
 
 #include "CardFileFixture.h"
 #include "core/Fmt.h"
-#include "core/Settings.h"
 #include "core/Paths.h"
+#include "core/Settings.h"
 #include "core/db/RowSet.h"
 #include "patients/TKartForm.h"
 #include "patients/TKartFormulaForm.h"
@@ -28,18 +28,20 @@ protected:
         formula().SelectPosition(position);
         formula().ChooseStatus(status);
     }
-    QString Stored(int pid) { return Scalar("SELECT formula FROM pac WHERE pid=" + QString::number(pid)).toString(); }
+    QString Stored(int pid) {
+        return Scalar("SELECT formula FROM pac WHERE pid=" + QString::number(pid)).toString();
+    }
 };
 
 TEST_F(FormulaWindowTest, StatusesAreStoredInTheCardRowWhenTheCardIsSaved) {
-    Set(8, 9);    // tooth 11: "Пломба"
-    Set(30, 1);   // tooth 36: "Карієс"
+    Set(8, 9);   // tooth 11: "Пломба"
+    Set(30, 1);  // tooth 36: "Карієс"
     EXPECT_EQ(formula().CodeShown(8), "Pl");
     EXPECT_EQ(formula().CodeShown(30), "C");
     EXPECT_EQ(Stored(5), QString()) << "nothing is written before the card is saved";
     windows.kart->SaveChanges();
     EXPECT_EQ(Stored(5), "hODG");
-    Set(8, 6);    // tooth 11: "Корінь"
+    Set(8, 6);  // tooth 11: "Корінь"
     windows.kart->SaveChanges();
     EXPECT_EQ(Stored(5), "DGhL");
     EXPECT_EQ(Scalar(QStringLiteral("SELECT fordat FROM pac WHERE pid=5")).toDouble(),

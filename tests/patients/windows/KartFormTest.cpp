@@ -53,8 +53,8 @@ TEST_F(KartFormTest, RegisteredPatientsAreNumberedFromTheCounterAndShownInTheirG
     Register(QStringLiteral("Андрієнко Ганна"), 0);
 
     EXPECT_EQ(Name(830), "Петренко Іван");
-    EXPECT_EQ(Scalar(QStringLiteral("SELECT uid FROM pac WHERE pid=830")).toInt(), 1);   // "Шевченко Тарас"
-    EXPECT_EQ(Scalar(QStringLiteral("SELECT uid FROM pac WHERE pid=831")).toInt(), 2);   // "Коваленко Олена"
+    EXPECT_EQ(Scalar(QStringLiteral("SELECT uid FROM pac WHERE pid=830")).toInt(), 1);  // "Шевченко Тарас"
+    EXPECT_EQ(Scalar(QStringLiteral("SELECT uid FROM pac WHERE pid=831")).toInt(), 2);  // "Коваленко Олена"
     EXPECT_EQ(Scalar(QStringLiteral("SELECT cn FROM opt")).toInt(), 832);
     EXPECT_EQ(kart().listTitle->text(), "Пацієнти [2]");
     EXPECT_EQ(list().Text(QStringLiteral("pname")), "Андрієнко Ганна");  // the new patient is current
@@ -68,7 +68,8 @@ TEST_F(KartFormTest, RegisteredPatientsAreNumberedFromTheCounterAndShownInTheirG
         add->accept();
     });
     kart().NewPatient();
-    EXPECT_EQ(prompts.Texts(), QStringList({"Пацієнт з подібним ім`ям уже існує !", "Пацієнт НЕ був доданий !"}));
+    EXPECT_EQ(prompts.Texts(),
+              QStringList({"Пацієнт з подібним ім`ям уже існує !", "Пацієнт НЕ був доданий !"}));
     EXPECT_EQ(Scalar(QStringLiteral("SELECT cn FROM opt")).toInt(), 832);
 }
 
@@ -94,7 +95,8 @@ TEST_F(KartFormTest, GroupsAndQuickSearchWorkWithoutTheDatabase) {
 
     // Names sort in Ukrainian alphabetical order: Б, Ґ, Є, І.
     QStringList order;
-    for (int i = 0; i < list().Count(); ++i) order << list().ValueAt(i, list().ColumnIndex(QStringLiteral("pname"))).toString();
+    for (int i = 0; i < list().Count(); ++i)
+        order << list().ValueAt(i, list().ColumnIndex(QStringLiteral("pname"))).toString();
     EXPECT_EQ(order, QStringList({"Бойко Марія", "Ґонта Максим", "Євтушенко Ольга", "Іваненко Петро"}));
 }
 
@@ -149,7 +151,8 @@ TEST_F(KartFormTest, NameIsCapitalisedWhileTyped) {
 
 TEST_F(KartFormTest, AgeAndPhotoStates) {
     AddPatientRow(5, QStringLiteral("Бойко Марія"), 1);
-    ctx.db.Exec("UPDATE pac SET birth=" + SqlDate(QDate::currentDate().addDays(-366)) + ", photo=\"lost.jpg\"");
+    ctx.db.Exec("UPDATE pac SET birth=" + SqlDate(QDate::currentDate().addDays(-366)) +
+                ", photo=\"lost.jpg\"");
     AddPatientRow(6, QStringLiteral("Гнатюк Іван"), 1);
     kart().show();
     list().Locate(QStringLiteral("pid"), 5);
@@ -184,7 +187,8 @@ TEST_F(KartFormTest, QuickPhrasesReplaceExceptPastDiseasesWhichAppend) {
 TEST_F(KartFormTest, TransferAndDeletion) {
     AddPatientRow(5, QStringLiteral("Бойко Марія"), 1);
     AddPatientRow(6, QStringLiteral("Гнатюк Іван"), 1);
-    ctx.db.Exec(QStringLiteral("INSERT INTO napr(npid,nuid,ndid,ond,ont) VALUES(5,1,1,#4/2/2007#,#12/30/1899 9:0:0#)"));
+    ctx.db.Exec(QStringLiteral(
+        "INSERT INTO napr(npid,nuid,ndid,ond,ont) VALUES(5,1,1,#4/2/2007#,#12/30/1899 9:0:0#)"));
     ctx.db.Exec(QStringLiteral("INSERT INTO vidv(pid,vdate,perv) VALUES(5,#4/2/2007#,True)"));
     ctx.db.Exec(QStringLiteral("INSERT INTO zvit(vid,fid,cnt) VALUES(1,9,1)"));
     ctx.db.Exec(QStringLiteral("INSERT INTO payments(pid,pcnt,znyzhka,pdat) VALUES(5,100,0,#4/2/2007#)"));
@@ -193,7 +197,8 @@ TEST_F(KartFormTest, TransferAndDeletion) {
 
     prompts.AnswerYes();
     kart().TransferCurrentPatient(QStringLiteral("Коваленко Олена"));
-    EXPECT_EQ(prompts.Texts(), QStringList({"Переназначити усі направлення пацієнта на лікаря Коваленко Олена ?"}));
+    EXPECT_EQ(prompts.Texts(),
+              QStringList({"Переназначити усі направлення пацієнта на лікаря Коваленко Олена ?"}));
     EXPECT_EQ(Scalar(QStringLiteral("SELECT uid FROM pac WHERE pid=5")).toInt(), 2);
     EXPECT_EQ(Scalar(QStringLiteral("SELECT ndid FROM napr")).toInt(), 2);
     EXPECT_EQ(Scalar(QStringLiteral("SELECT uid FROM pac WHERE pid=6")).toInt(), 1);
@@ -202,7 +207,8 @@ TEST_F(KartFormTest, TransferAndDeletion) {
     list().Locate(QStringLiteral("pid"), 5);
     prompts.AnswerYes();
     kart().DeleteCurrentPatient();
-    EXPECT_EQ(prompts.Texts(), QStringList({"Ви дійсно бажаєте видалити усі дані про пацієнта \"Бойко Марія\" ?"}));
+    EXPECT_EQ(prompts.Texts(),
+              QStringList({"Ви дійсно бажаєте видалити усі дані про пацієнта \"Бойко Марія\" ?"}));
     for (const char* table : {"zvit", "vidv", "payments", "napr"})
         EXPECT_EQ(Scalar("SELECT count(*) FROM " + QString::fromLatin1(table)).toInt(), 0) << table;
     EXPECT_EQ(Scalar(QStringLiteral("SELECT count(*) FROM pac")).toInt(), 1);
@@ -211,9 +217,10 @@ TEST_F(KartFormTest, TransferAndDeletion) {
 
 TEST_F(KartFormTest, Screenshot) {
     AddPatientRow(5, QStringLiteral("Бойко Марія Степанівна"), 1);
-    ctx.db.Exec("UPDATE pac SET birth=" + SqlDate(QDate(1984, 3, 12)) +
-                ", sex=2, adres=\"м. Львів, вул. Зелена, 12, кв. 4\", tel=\"067 123 45 67\", skargy=\"Біль при "
-                "накушуванні\", prykus=\"Ортогнатичний\", vita=\"A2\"");
+    ctx.db.Exec(
+        "UPDATE pac SET birth=" + SqlDate(QDate(1984, 3, 12)) +
+        ", sex=2, adres=\"м. Львів, вул. Зелена, 12, кв. 4\", tel=\"067 123 45 67\", skargy=\"Біль при "
+        "накушуванні\", prykus=\"Ортогнатичний\", vita=\"A2\"");
     AddPatientRow(6, QStringLiteral("Гнатюк Іван Петрович"), 1);
     kart().resize(1024, 768);
     kart().show();

@@ -2,9 +2,9 @@
 
 #include <QDateEdit>
 #include <QLabel>
-#include <QPushButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -75,7 +75,8 @@ TEST_F(VisitPageTest, PendingReportItemsAreWrittenOnlyWhenTheVisitIsSaved) {
                                 << QStringLiteral("INSERT INTO zvit(vid,fid,cnt) VALUES(1,no_such_column,1);")
                                 << QStringLiteral("INSERT INTO zvit(vid,fid,cnt) VALUES(1,16,3);");
     kart().SaveVisit();
-    EXPECT_EQ(Scalar(QStringLiteral("SELECT sum(cnt) FROM zvit")).toDouble(), 9) << "a failing one is skipped";
+    EXPECT_EQ(Scalar(QStringLiteral("SELECT sum(cnt) FROM zvit")).toDouble(), 9)
+        << "a failing one is skipped";
     EXPECT_EQ(kart().reportItems().Count(), 2);
 
     // Emptying the treatment of a visit with report items asks; No keeps them.
@@ -83,13 +84,15 @@ TEST_F(VisitPageTest, PendingReportItemsAreWrittenOnlyWhenTheVisitIsSaved) {
     QTest::keyClick(kart().likuv, Qt::Key_Delete);
     prompts.AnswerNo();
     kart().SaveVisit();
-    EXPECT_EQ(prompts.Texts(),
-              QStringList({"Інформація про лікування пуста. Видалити звітну інформацію щодо цього лікування?"}));
+    EXPECT_EQ(
+        prompts.Texts(),
+        QStringList({"Інформація про лікування пуста. Видалити звітну інформацію щодо цього лікування?"}));
     EXPECT_EQ(Scalar(QStringLiteral("SELECT count(*) FROM zvit")).toInt(), 2);
 }
 
 TEST_F(VisitPageTest, DeletingAVisitAsksWithItsDate) {
-    ctx.db.Exec(QStringLiteral("INSERT INTO vidv(pid,vdate,vtime,perv) VALUES(5,#4/2/2007#,#12/30/1899 9:5:0#,True)"));
+    ctx.db.Exec(QStringLiteral(
+        "INSERT INTO vidv(pid,vdate,vtime,perv) VALUES(5,#4/2/2007#,#12/30/1899 9:5:0#,True)"));
     ctx.db.Exec(QStringLiteral("INSERT INTO zvit(vid,fid,cnt) VALUES(1,9,1)"));
     kart().LoadVisits();
     EXPECT_EQ(kart().visitTabs->tabText(0), "2 квітня");
@@ -97,7 +100,8 @@ TEST_F(VisitPageTest, DeletingAVisitAsksWithItsDate) {
     kart().DeleteVisit();
     prompts.AnswerYes();
     kart().DeleteVisit();
-    EXPECT_EQ(prompts.Texts(), QStringList(2, QStringLiteral("Ви дійсно бажаєте видалити відвідування 2 квітня 2007р. ?")));
+    EXPECT_EQ(prompts.Texts(),
+              QStringList(2, QStringLiteral("Ви дійсно бажаєте видалити відвідування 2 квітня 2007р. ?")));
     EXPECT_EQ(Scalar(QStringLiteral("SELECT count(*) FROM vidv")).toInt(), 0);
     EXPECT_EQ(Scalar(QStringLiteral("SELECT count(*) FROM zvit")).toInt(), 0);
     EXPECT_EQ(kart().visitCounter->text(), "Відвідування : 0 з 0");
