@@ -5,7 +5,7 @@
 
 #include "users/TDocSelForm.h"
 #include "users/TLoginForm.h"
-#include "windows/WindowTest.h"
+#include "support/WindowTest.h"
 
 namespace orvex {
 namespace {

@@ -15,7 +15,7 @@
 #include "users/TLoginForm.h"
 #include "users/TPassForm.h"
 #include "users/TUserCfgForm.h"
-#include "windows/WindowTest.h"
+#include "support/WindowTest.h"
 
 namespace orvex {
 namespace {

@@ -15,7 +15,7 @@
 #include "core/Settings.h"
 #include "core/TMainForm.h"
 #include "core/db/Database.h"
-#include "windows/WindowTest.h"
+#include "support/WindowTest.h"
 
 namespace orvex {
 namespace {

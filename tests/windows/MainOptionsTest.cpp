@@ -9,7 +9,7 @@
 #include "core/Settings.h"
 #include "core/TMainOptionsForm.h"
 #include "core/db/Database.h"
-#include "windows/WindowTest.h"
+#include "support/WindowTest.h"
 
 namespace orvex {
 namespace {

@@ -14,7 +14,7 @@
 #include "core/TConnectForm.h"
 #include "core/TMainForm.h"
 #include "network/TNetForm.h"
-#include "windows/WindowTest.h"
+#include "support/WindowTest.h"
 
 namespace orvex {
 namespace {

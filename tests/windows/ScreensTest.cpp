@@ -14,11 +14,11 @@
 #include "core/TMainOptionsForm.h"
 #include "core/TSplashForm.h"
 #include "network/TNetForm.h"
+#include "support/WindowTest.h"
 #include "users/TDocSelForm.h"
 #include "users/TLoginForm.h"
 #include "users/TPassForm.h"
 #include "users/TUserCfgForm.h"
-#include "windows/WindowTest.h"
 
 namespace orvex {
 namespace {
@@ -75,9 +75,7 @@ TEST_F(ScreensTest, EveryWindow) {
 
     for (const char* name : {"login", "connect", "net", "mainoptions", "about", "splash", "main", "users",
                              "pass-old", "pass-new", "docsel"})
-        EXPECT_TRUE(
-            QFileInfo::exists(QStringLiteral(ORVEX_SCREEN_DIR) + u'/' + QString::fromLatin1(name) + ".png"))
-            << name;
+        EXPECT_TRUE(QFileInfo::exists(ScreenFolder() + u'/' + QString::fromLatin1(name) + ".png")) << name;
 }
 
 TEST_F(ScreensTest, AboutBoxDrawsItsWhiteTextsOnTheDarkBackground) {

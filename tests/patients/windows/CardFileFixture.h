@@ -2,14 +2,9 @@
 
 #include <QSet>
 #include <QStringList>
-#include <functional>
 
-#include "app/Windows.h"
-#include "core/Context.h"
 #include "core/Network.h"
-#include "support/ProgramFolder.h"
-
-struct sqlite3;
+#include "support/WindowTest.h"
 
 namespace orvex::test {
 
@@ -28,25 +23,18 @@ public:
     QSet<QString> lockedElsewhere;
 };
 
-// Every window on a fresh program folder, the administrator logged in, two doctors and the card
-// file open on the general group.
-class CardFileTest : public ProgramFolderTest {
+// Every window on a fresh program folder with two doctors (uid 1 "Шевченко Тарас" with the history
+// right, uid 2 "Коваленко Олена" working for all doctors), the administrator logged in.
+class CardFileTest : public WindowTest {
 protected:
     void SetUp() override;
     void TearDown() override;
 
     void LogInAs(int uid);  // -1: the administrator
     int AddPatientRow(int pid, const QString& name, int uid, int arch = 0);
-    // Runs `drive` on the next modal dialog once it is up (the dialog is found by its type).
-    void WhenModal(std::function<void(QWidget*)> drive);
     QVariant Scalar(const QString& sql);
     int StatementsRun() const { return m_statements; }
-    void SaveShot(QWidget* widget, const QString& name);
-    // Types text key by key as a user would (QTest's key clicks know only ASCII).
-    static void Type(QWidget* widget, const QString& text);
 
-    Context ctx;
-    Windows windows;
     RecordingNetwork* network = nullptr;
 
 private:

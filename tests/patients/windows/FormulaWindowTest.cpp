@@ -79,7 +79,7 @@ TEST_F(FormulaWindowTest, LegendFollowsTheNotationSetting) {
     ASSERT_EQ(formula().legendRows().size(), 2);
     EXPECT_TRUE(formula().legendRows()[0].contains(QStringLiteral("18     17")));
     Set(8, 9);
-    SaveShot(&formula(), QStringLiteral("formula"));
+    SaveScreen(&formula(), QStringLiteral("formula"));
     windows.kart->CancelChanges();
 }
 

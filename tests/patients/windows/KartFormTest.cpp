@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -30,12 +31,12 @@ protected:
     // "Новий": types the name into the new-patient dialog and, for the administrator, picks the
     // doctor at the given position of the doctor choice.
     void Register(const QString& name, int doctorIndex = 0) {
-        WhenModal([this, name, doctorIndex](QWidget* modal) {
-            auto* add = qobject_cast<TAddUser*>(modal);
+        WhenModal([name, doctorIndex] {
+            auto* add = qobject_cast<TAddUser*>(QApplication::activeModalWidget());
             ASSERT_TRUE(add);
             Type(add->nameField, name);
-            WhenModal([doctorIndex](QWidget* next) {
-                auto* doctors = qobject_cast<TDocSelForm*>(next);
+            WhenModal([doctorIndex] {
+                auto* doctors = qobject_cast<TDocSelForm*>(QApplication::activeModalWidget());
                 ASSERT_TRUE(doctors);
                 doctors->doctors->setCurrentIndex(doctorIndex);
                 doctors->Select();
@@ -62,8 +63,8 @@ TEST_F(KartFormTest, RegisteredPatientsAreNumberedFromTheCounterAndShownInTheirG
 
     // A name that differs only in letter case is refused.
     prompts.Clear();
-    WhenModal([](QWidget* modal) {
-        auto* add = qobject_cast<TAddUser*>(modal);
+    WhenModal([] {
+        auto* add = qobject_cast<TAddUser*>(QApplication::activeModalWidget());
         add->nameField->setText(QStringLiteral("АНДРІЄНКО ГАННА"));
         add->accept();
     });
@@ -225,7 +226,7 @@ TEST_F(KartFormTest, Screenshot) {
     kart().resize(1024, 768);
     kart().show();
     list().Locate(QStringLiteral("pid"), 5);
-    SaveShot(&kart(), QStringLiteral("kart-card"));
+    SaveScreen(&kart(), QStringLiteral("kart-card"));
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ TEST_F(VisitPageTest, ThreeVisitsWithTextsAndPrices) {
     EXPECT_TRUE(network->taken.contains(QStringLiteral("v1")));
     EXPECT_TRUE(network->released.contains(QStringLiteral("v1")));
     EXPECT_EQ(network->sent.count(QStringLiteral("vidvrefresh")), 3 + 3);  // three adds, three saves
-    SaveShot(&kart(), QStringLiteral("kart-visits"));
+    SaveScreen(&kart(), QStringLiteral("kart-visits"));
 }
 
 TEST_F(VisitPageTest, PendingReportItemsAreWrittenOnlyWhenTheVisitIsSaved) {

@@ -45,6 +45,10 @@ protected:
     // Runs `action` as soon as the next modal loop is running (to drive and close a dialog).
     static void WhenModal(std::function<void()> action);
 
+    // Types text key by key as a user would (QTest's key clicks know only ASCII).
+    static void Type(QWidget* widget, const QString& text);
+    // Where screenshots go: <build>/screens.
+    static QString ScreenFolder();
     // Saves what the widget shows as <build>/screens/<name>.png.
     static void SaveScreen(QWidget* widget, const QString& name);
 

@@ -1,8 +1,9 @@
-#include "windows/WindowTest.h"
+#include "support/WindowTest.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTimer>
@@ -62,11 +63,33 @@ bool WindowTest::LogIn(const QString& name, const QString& password) {
 }
 
 void WindowTest::WhenModal(std::function<void()> action) {
-    QTimer::singleShot(0, std::move(action));
+    // Polls until a modal dialog is up, however many loops the code under test runs before it.
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (!QApplication::activeModalWidget()) return;
+        timer->stop();
+        timer->deleteLater();
+        action();
+    });
+    timer->start();
+}
+
+void WindowTest::Type(QWidget* widget, const QString& text) {
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+QString WindowTest::ScreenFolder() {
+    return QStringLiteral(ORVEX_SCREEN_DIR);
 }
 
 void WindowTest::SaveScreen(QWidget* widget, const QString& name) {
-    const QString folder = QStringLiteral(ORVEX_SCREEN_DIR);
+    const QString folder = ScreenFolder();
     QDir().mkpath(folder);
     // Layout changes made while showing (rows hidden by the loaded settings) settle first.
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
