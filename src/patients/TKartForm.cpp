@@ -422,7 +422,7 @@ void TKartForm::ApplyGroupFilter(int index) {
 void TKartForm::ReloadPatientList() {
     if (HasPatient()) m_rememberedPid = CurrentPid();
     try {
-        if (m_patients->IsOpen() && m_patients->state() != RowSet::State::Browse) m_patients->Post();
+        if (m_patients->IsEditing()) m_patients->Post();
         m_patients->Close();
         m_patients->SetSql(PatientListSql(m_ctx.user));
         m_patients->Open();
@@ -479,8 +479,7 @@ void TKartForm::UpdateEnabled() {
 }
 
 void TKartForm::UpdateEditButtons() {
-    const bool editing = (m_patients->IsOpen() && m_patients->state() != RowSet::State::Browse) ||
-                         (m_visits->IsOpen() && m_visits->state() != RowSet::State::Browse);
+    const bool editing = (m_patients->IsEditing()) || (m_visits->IsEditing());
     saveButton->setEnabled(editing);
     cancelButton->setEnabled(editing);
 }
@@ -521,7 +520,7 @@ void TKartForm::PatientEditEnded(bool posted) {
 void TKartForm::CardRefreshTick() {
     if (m_ctx.windows && m_ctx.windows->main) m_ctx.windows->main->cardRefreshPending = false;
     if (!m_patients->IsOpen()) return;
-    if (m_patients->state() != RowSet::State::Browse) {
+    if (m_patients->IsEditing()) {
         if (m_ctx.windows && m_ctx.windows->main) m_ctx.windows->main->cardRefreshPending = true;
         return;
     }
@@ -574,7 +573,7 @@ void TKartForm::BirthChanged() {
 void TKartForm::SexChosen(int index) {
     if (!HasPatient() || index < 0) return;
     try {
-        if (m_patients->state() == RowSet::State::Browse && !m_patients->Edit()) {
+        if (!m_patients->Edit()) {
             ShowSexAndResidence();
             return;
         }
@@ -588,7 +587,7 @@ void TKartForm::SexChosen(int index) {
 void TKartForm::ResidenceChosen(int index) {
     if (!HasPatient() || index < 0) return;
     try {
-        if (m_patients->state() == RowSet::State::Browse && !m_patients->Edit()) {
+        if (!m_patients->Edit()) {
             ShowSexAndResidence();
             return;
         }
@@ -599,7 +598,7 @@ void TKartForm::ResidenceChosen(int index) {
 }
 
 void TKartForm::NameEdited(const QString& text) {
-    if (!HasPatient() || m_patients->state() == RowSet::State::Browse) return;
+    if (!HasPatient() || !m_patients->IsEditing()) return;
     const TypedName typed = CapitaliseTypedName(text, name->cursorPosition());
     if (!typed.changed) return;
     name->setText(typed.text);
@@ -665,7 +664,7 @@ void TKartForm::showEvent(QShowEvent* event) {
 void TKartForm::hideEvent(QHideEvent* event) {
     if (m_ctx.windows && m_ctx.windows->kartFormula) m_ctx.windows->kartFormula->hide();
     try {
-        if (m_patients->IsOpen() && m_patients->state() != RowSet::State::Browse) m_patients->Post();
+        if (m_patients->IsEditing()) m_patients->Post();
     } catch (const Error& e) {
         ShowError(e.text());
     }

@@ -72,7 +72,7 @@ void TKartForm::ApplyQuickPhrase(int line, const QString& phrase) {
     if (!field || !HasPatient()) return;
     const QString column = QuickMenuColumns().value(line);
     try {
-        if (m_patients->state() == RowSet::State::Browse && !m_patients->Edit()) return;
+        if (!m_patients->Edit()) return;
         m_patients->SetValue(column, orvex::ApplyQuickPhrase(column, m_patients->Text(column), phrase));
     } catch (const Error& e) {
         ShowError(e.text());
@@ -86,8 +86,8 @@ void TKartForm::ApplyQuickPhrase(int line, const QString& phrase) {
 
 bool TKartForm::PostPendingEdits() {
     try {
-        if (m_visits->IsOpen() && m_visits->state() != RowSet::State::Browse) m_visits->Post();
-        if (m_patients->IsOpen() && m_patients->state() != RowSet::State::Browse) m_patients->Post();
+        if (m_visits->IsEditing()) m_visits->Post();
+        if (m_patients->IsEditing()) m_patients->Post();
     } catch (const Error& e) {
         ShowError(e.text());
         return false;
@@ -101,8 +101,8 @@ void TKartForm::SaveChanges() {
 }
 
 void TKartForm::CancelChanges() {
-    if (m_visits->IsOpen() && m_visits->state() != RowSet::State::Browse) m_visits->Cancel();
-    if (m_patients->IsOpen() && m_patients->state() != RowSet::State::Browse) m_patients->Cancel();
+    if (m_visits->IsEditing()) m_visits->Cancel();
+    if (m_patients->IsEditing()) m_patients->Cancel();
     PatientChanged();
 }
 
@@ -140,8 +140,8 @@ void TKartForm::DeleteCurrentPatient() {
     const QString patient = m_patients->Text(QStringLiteral("pname"));
     if (!AskYesNo("Ви дійсно бажаєте видалити усі дані про пацієнта \"" + patient + "\" ?")) return;
     try {
-        if (m_visits->IsOpen() && m_visits->state() != RowSet::State::Browse) m_visits->Cancel();
-        if (m_patients->state() != RowSet::State::Browse) m_patients->Cancel();
+        if (m_visits->IsEditing()) m_visits->Cancel();
+        if (m_patients->IsEditing()) m_patients->Cancel();
         m_visits->Close();
         m_items->Close();
         DeletePatientData(m_ctx.db, CurrentPid());

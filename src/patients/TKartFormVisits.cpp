@@ -165,7 +165,7 @@ QWidget* TKartForm::BuildVisitPage() {
     vTimer->setInterval(120000);
     connect(vTimer, &QTimer::timeout, this, [this] {
         vTimer->stop();
-        if (m_visits->IsOpen() && m_visits->state() != RowSet::State::Browse) SaveVisit();
+        if (m_visits->IsEditing()) SaveVisit();
     });
     return page;
 }
@@ -220,7 +220,7 @@ void TKartForm::VisitEditEnded(bool posted) {
 void TKartForm::VisitRefreshTick() {
     if (m_ctx.windows && m_ctx.windows->main) m_ctx.windows->main->visitRefreshPending = false;
     if (!m_visits->IsOpen()) return;
-    if (m_visits->state() != RowSet::State::Browse) {
+    if (m_visits->IsEditing()) {
         if (m_ctx.windows && m_ctx.windows->main) m_ctx.windows->main->visitRefreshPending = true;
         return;
     }
@@ -235,7 +235,7 @@ void TKartForm::VisitRefreshTick() {
 
 void TKartForm::LoadVisits() {
     try {
-        if (m_visits->IsOpen() && m_visits->state() != RowSet::State::Browse) m_visits->Post();
+        if (m_visits->IsEditing()) m_visits->Post();
     } catch (const Error& e) {
         ShowError(e.text());
     }
@@ -308,7 +308,7 @@ void TKartForm::ShowVisitDateTime() {
 void TKartForm::VisitDateChosen() {
     if (m_showingVisit || !m_visits->IsOpen() || m_visits->Position() < 0) return;
     try {
-        if (m_visits->state() == RowSet::State::Browse && !m_visits->Edit()) {
+        if (!m_visits->Edit()) {
             ShowVisitDateTime();
             return;
         }
@@ -323,7 +323,7 @@ void TKartForm::VisitDateChosen() {
 void TKartForm::VisitTimeChosen() {
     if (m_showingVisit || !m_visits->IsOpen() || m_visits->Position() < 0) return;
     try {
-        if (m_visits->state() == RowSet::State::Browse && !m_visits->Edit()) {
+        if (!m_visits->Edit()) {
             ShowVisitDateTime();
             return;
         }
@@ -346,7 +346,7 @@ void TKartForm::PriceEdited(const QString& text) {
     if (!ok && !text.trimmed().isEmpty()) return;  // an unfinished number is written once it reads
     m_typingPrice = true;
     try {
-        if (m_visits->state() == RowSet::State::Browse && !m_visits->Edit()) {
+        if (!m_visits->Edit()) {
             m_typingPrice = false;
             ShowPrice();
             return;
@@ -392,7 +392,7 @@ void TKartForm::AddVisit() {
         return;
     }
     try {
-        if (m_visits->IsOpen() && m_visits->state() != RowSet::State::Browse) m_visits->Post();
+        if (m_visits->IsEditing()) m_visits->Post();
         const int pid = CurrentPid();
         const bool first =
             m_ctx.db.Query("SELECT vid FROM vidv WHERE pid=" + QString::number(pid)).Count() == 0;
@@ -418,7 +418,7 @@ void TKartForm::DeleteVisit() {
             QStringLiteral("Відвідування редагується іншим користувачом, або відсутній зв`язок з сервером!"));
         return;
     }
-    if (m_visits->state() != RowSet::State::Browse) return;
+    if (m_visits->IsEditing()) return;
     if (!AskYesNo(QStringLiteral("Ви дійсно бажаєте видалити відвідування %1 ?")
                       .arg(LongDate(m_visits->Date(QStringLiteral("vdate"))))))
         return;
@@ -435,14 +435,14 @@ void TKartForm::DeleteVisit() {
 
 void TKartForm::SaveVisit() {
     try {
-        if (m_visits->IsOpen() && m_visits->state() != RowSet::State::Browse) m_visits->Post();
+        if (m_visits->IsEditing()) m_visits->Post();
     } catch (const Error& e) {
         ShowError(e.text());
     }
 }
 
 void TKartForm::CancelVisit() {
-    if (m_visits->IsOpen() && m_visits->state() != RowSet::State::Browse) m_visits->Cancel();
+    if (m_visits->IsEditing()) m_visits->Cancel();
     ShowVisitDateTime();
     ShowPrice();
 }

@@ -243,7 +243,7 @@ bool TKartFormulaForm::EditPatient() {
     TKartForm* kart = m_ctx.windows ? m_ctx.windows->kart : nullptr;
     if (!kart || !kart->HasPatient()) return false;
     RowSet& rows = kart->patients();
-    return rows.state() != RowSet::State::Browse || rows.Edit();
+    return rows.Edit();
 }
 
 void TKartFormulaForm::ChooseStatus(int status) {

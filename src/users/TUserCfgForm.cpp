@@ -166,7 +166,7 @@ void TUserCfgForm::ShowRoom() {
 void TUserCfgForm::RoomChosen(int index) {
     if (!m_rows->IsOpen() || m_rows->IsEmpty() || index < 0) return;
     try {
-        if (m_rows->state() == RowSet::State::Browse && !m_rows->Edit()) return;
+        if (!m_rows->Edit()) return;
         m_rows->SetValue(QStringLiteral("rid"), index == 0 ? QVariant() : QVariant(m_roomIds[index]));
     } catch (const Error& e) {
         ShowError(e.text());
@@ -178,7 +178,7 @@ void TUserCfgForm::AddUser() {
     if (!name || name->trimmed().isEmpty()) return;
     try {
         if (!UserNameFree(m_ctx.db, *name)) return;
-        if (m_rows->state() != RowSet::State::Browse) m_rows->Post();
+        if (m_rows->IsEditing()) m_rows->Post();
         m_rows->Append();
         m_rows->SetValue(QStringLiteral("uname"), *name);
         m_rows->SetValue(QStringLiteral("upass"), PasswordDigest(QString()));
@@ -230,7 +230,7 @@ void TUserCfgForm::ChangePassword() {
         return;
     }
     try {
-        if (m_rows->state() == RowSet::State::Browse && !m_rows->Edit()) return;
+        if (!m_rows->Edit()) return;
         m_rows->SetValue(QStringLiteral("upass"), PasswordDigest(entry.newPassword));
         m_rows->Post();
     } catch (const Error& e) {
@@ -241,7 +241,7 @@ void TUserCfgForm::ChangePassword() {
 void TUserCfgForm::Rename() {
     if (!m_rows->IsOpen() || m_rows->IsEmpty()) return;
     try {
-        if (m_rows->state() == RowSet::State::Browse && !m_rows->Edit()) return;
+        if (!m_rows->Edit()) return;
     } catch (const Error& e) {
         ShowError(e.text());
         return;
@@ -267,7 +267,7 @@ void TUserCfgForm::PostChanges() {
     }
     list->setFocus();
     try {
-        if (m_rows->IsOpen() && m_rows->state() != RowSet::State::Browse) m_rows->Post();
+        if (m_rows->IsEditing()) m_rows->Post();
     } catch (const Error& e) {
         ShowError(e.text());
     }
@@ -276,7 +276,7 @@ void TUserCfgForm::PostChanges() {
 }
 
 void TUserCfgForm::CancelChanges() {
-    if (m_rows->IsOpen() && m_rows->state() != RowSet::State::Browse) m_rows->Cancel();
+    if (m_rows->IsEditing()) m_rows->Cancel();
     EndRename();
     UpdateButtons();
     ShowRoom();

@@ -37,6 +37,7 @@ public:
     // Runs the query again and stays on the row with the same key when it is still there.
     void Requery();
     State state() const { return m_state; }
+    bool IsEditing() const { return m_state == State::Edit || m_state == State::Insert; }
 
     // Navigation over the rows that pass the filter; Position() is -1 when there are none.
     int Count() const { return int(m_visible.size()); }

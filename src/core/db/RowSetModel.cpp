@@ -104,7 +104,7 @@ bool RowSetModel::setData(const QModelIndex& index, const QVariant& value, int r
     if (!m_editable || role != Qt::EditRole || !index.isValid() || index.row() != m_rows.Position())
         return false;
     try {
-        if (m_rows.state() == RowSet::State::Browse && !m_rows.Edit()) return false;
+        if (!m_rows.Edit()) return false;
         m_rows.SetValue(m_columns[index.column()].name, value.toString());
     } catch (const Error& e) {
         ShowError(e.text());

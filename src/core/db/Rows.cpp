@@ -75,18 +75,18 @@ void Rows::AddReal(double value) {
 }
 
 void Rows::AddText(const char* utf8, int length) {
-    Cell cell;
-    cell.at = StoreText(utf8, length);
-    cell.length = length;
-    cell.kind = Kind::Text;
-    Push(cell);
+    AddBytes(Kind::Text, utf8, length);
 }
 
 void Rows::AddBlob(const char* bytes, int length) {
+    AddBytes(Kind::Blob, bytes, length);
+}
+
+void Rows::AddBytes(Kind kind, const char* bytes, int length) {
     Cell cell;
     cell.at = StoreText(bytes, length);
     cell.length = length;
-    cell.kind = Kind::Blob;
+    cell.kind = kind;
     Push(cell);
 }
 

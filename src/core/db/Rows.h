@@ -77,6 +77,7 @@ private:
     }
     void Push(const Cell& cell);
     qint64 StoreText(const char* bytes, qsizetype length);
+    void AddBytes(Kind kind, const char* bytes, int length);
     Cell MakeCell(const QVariant& value);
 
     std::vector<std::vector<Cell>> m_cells;  // row-major, in blocks of kBlockCells
